@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace editing {
+
+// Significant digits shown for real fields.
+inline constexpr int realPrecision = 6;
+
+// Typed field texts: only the first 31 characters count, blanks (space, tab)
+// around the number are allowed, anything else fails with nullopt.
+std::optional<std::int32_t> parseInteger(std::string_view text);
+std::optional<float> parseReal(std::string_view text);
+
+std::string formatInteger(std::int32_t value);
+std::string formatReal(float value);
+
+}  // namespace editing

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "npf/npf_document.h"
+#include "tools/npf_builder.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A fresh directory per test, removed afterwards, with helpers to put a
+// synthetic character file into it.
+class NpfFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        directory = std::filesystem::temp_directory_path() /
+                    ("veyrith-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
+                     std::to_string(::getpid()));
+        std::filesystem::remove_all(directory);
+        std::filesystem::create_directories(directory);
+    }
+    void TearDown() override { std::filesystem::remove_all(directory); }
+
+    std::string writeNpf(const std::vector<char>& bytes, const std::string& name = "character.npf")
+    {
+        const auto path = directory / name;
+        EXPECT_TRUE(npftools::writeFileBytes(path, bytes));
+        return path.string();
+    }
+
+    std::string writeNpf(const npf::CharacterRecord& record, std::size_t size, std::uint32_t seed = 7)
+    {
+        return writeNpf(npftools::buildNpfBytes(record, size, seed));
+    }
+
+    std::filesystem::path directory;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "npf/character_record.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace npftools {
+
+// The bytes of a synthetic character file of the given size (at least 8):
+// the supported header, the record's fields where the file is large enough to
+// hold them, and every other byte pseudo-random from the seed, so that a test
+// notices any byte it should not have touched.
+std::vector<char> buildNpfBytes(const npf::CharacterRecord& record, std::size_t size, std::uint32_t seed = 1);
+
+// A plausible character: a name, a clan, a known model, stats in the tens and a few flags.
+npf::CharacterRecord sampleCharacter();
+
+bool writeFileBytes(const std::filesystem::path& path, const std::vector<char>& bytes);
+std::vector<char> readFileBytes(const std::filesystem::path& path);
+
+} // namespace npftools

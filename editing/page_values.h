@@ -1,0 +1,98 @@
+#pragma once
+
+#include "actor_flags.h"
+#include "npf/character_record.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace editing {
+
+// The entries of the Race list; an entry's index is the race value it stands for.
+inline constexpr std::array<std::string_view, 5> raceEntries{
+    "0 - Vampire", "1 - Ghoul", "2 - Human", "3 - Monster", "4 - Lupine",
+};
+// The extra entry that stands for a race outside the list.
+inline constexpr std::string_view unknownRaceEntry = "Unknown";
+
+// Index of a list entry that stands for no choice the editor can map.
+inline constexpr int noChoice = -1;
+
+// What the two pages show of a character, each value named after the record
+// field it shows. Texts are the file's bytes; reals keep their stored bits.
+struct PageValues {
+    std::string characterName;
+    std::string clanName;
+    int raceChoice = noChoice;  // index in raceEntries, or any other index for no race
+    int modelChoice = noChoice; // ModelTable row, or any other index for no row
+    ActorFlags actorFlags = 0;
+    std::int32_t cash = 0;
+
+    npf::FloatBits generation;
+    npf::FloatBits health;
+    npf::FloatBits mana;
+    npf::FloatBits blood;
+    npf::FloatBits bloodRating;
+    npf::FloatBits faith;
+    npf::FloatBits humanity;
+    std::int32_t totalXp = 0;
+    npf::FloatBits strength;
+    npf::FloatBits dexterity;
+    npf::FloatBits stamina;
+    npf::FloatBits perception;
+    npf::FloatBits intelligence;
+    npf::FloatBits wits;
+    npf::FloatBits charisma;
+    npf::FloatBits manipulation;
+    npf::FloatBits appearance;
+    npf::FloatBits soakFire;
+    npf::FloatBits soakSun;
+    npf::FloatBits soakFaith;
+    npf::FloatBits soakCold;
+    npf::FloatBits soakElec;
+};
+
+// A number a page shows: the record field it comes from and, where the file
+// holds the value twice, the copy a save keeps equal to it.
+template <class T>
+struct ShownNumber {
+    std::string_view name;
+    T PageValues::*value;
+    T npf::CharacterRecord::*field;
+    T npf::CharacterRecord::*copy;
+};
+
+extern const std::array<ShownNumber<std::int32_t>, 2> shownIntegers;
+extern const std::array<ShownNumber<npf::FloatBits>, 21> shownReals;
+
+// Loading: the values the pages show for a record.
+PageValues pageValuesOf(const npf::CharacterRecord& record);
+
+// Saving: every value the pages show goes into the record, both fields of a
+// pair from the one value, with the clan key, the model strings and the flags.
+void storePageValues(const PageValues& values, npf::CharacterRecord& record);
+
+// The same, one shown value at a time, for callers that change only some.
+void storeCharacterName(const PageValues& values, npf::CharacterRecord& record);
+void storeClanName(const PageValues& values, npf::CharacterRecord& record);
+void storeRace(const PageValues& values, npf::CharacterRecord& record);
+void storeModel(const PageValues& values, npf::CharacterRecord& record);
+void storeActorFlags(const PageValues& values, npf::CharacterRecord& record);
+template <class T>
+void storeNumber(const ShownNumber<T>& number, const PageValues& values, npf::CharacterRecord& record)
+{
+    record.*number.field = values.*number.value;
+    if (number.copy)
+        record.*number.copy = values.*number.value;
+}
+
+// The value a real field's text stands for. A text still exactly as it was
+// shown keeps the value it was shown from, so that a save without edits never
+// rounds a stored value to the six digits on screen (nor turns a NaN into an error).
+std::optional<npf::FloatBits> readRealText(std::string_view text, std::string_view shownText,
+                                           npf::FloatBits shownValue);
+
+} // namespace editing

@@ -15,8 +15,8 @@ namespace {
 // A sparse file of the given size whose head and tail are those of a real character file.
 std::string sparseCharacterFile(std::size_t size)
 {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("veyrith-bench-" + std::to_string(size) + "-" + std::to_string(::getpid()) + ".npf");
+    const auto path = std::filesystem::temp_directory_path()
+        / ("veyrith-bench-" + std::to_string(size) + "-" + std::to_string(::getpid()) + ".npf");
     constexpr std::size_t edge = 4096;
     const auto small = npftools::buildNpfBytes(npftools::sampleCharacter(), 2 * edge);
     npftools::writeFileBytes(path, {});
@@ -33,7 +33,10 @@ std::string sparseCharacterFile(std::size_t size)
 }
 
 struct BenchFile {
-    explicit BenchFile(std::size_t size) : path(sparseCharacterFile(size)) {}
+    explicit BenchFile(std::size_t size)
+        : path(sparseCharacterFile(size))
+    {
+    }
     ~BenchFile() { std::filesystem::remove(path); }
     std::string path;
 };
@@ -67,8 +70,8 @@ void Save(benchmark::State& state)
 }
 
 constexpr std::int64_t KiB = 1024;
-BENCHMARK(CheckHeaderAndRead)->Arg(KiB)->Arg(KiB * KiB)->Arg(KiB * KiB * KiB);
-BENCHMARK(Save)->Arg(KiB)->Arg(KiB * KiB)->Arg(KiB * KiB * KiB);
+BENCHMARK(CheckHeaderAndRead)->Arg(KiB)->Arg(KiB* KiB)->Arg(KiB* KiB* KiB);
+BENCHMARK(Save)->Arg(KiB)->Arg(KiB* KiB)->Arg(KiB* KiB* KiB);
 
 } // namespace
 

@@ -9,18 +9,50 @@ namespace {
 // Our own table because the system iconv rejects the five unassigned bytes
 // and so cannot round-trip every byte. Outside 0x80-0x9F the code page is Latin-1.
 constexpr std::array<char32_t, 32> unicodeOfHighControlRange = {
-    U'\u20AC', U'\u0081', U'\u201A', U'\u0192', U'\u201E', U'\u2026', U'\u2020', U'\u2021',
-    U'\u02C6', U'\u2030', U'\u0160', U'\u2039', U'\u0152', U'\u008D', U'\u017D', U'\u008F',
-    U'\u0090', U'\u2018', U'\u2019', U'\u201C', U'\u201D', U'\u2022', U'\u2013', U'\u2014',
-    U'\u02DC', U'\u2122', U'\u0161', U'\u203A', U'\u0153', U'\u009D', U'\u017E', U'\u0178',
+    U'\u20AC',
+    U'\u0081',
+    U'\u201A',
+    U'\u0192',
+    U'\u201E',
+    U'\u2026',
+    U'\u2020',
+    U'\u2021',
+    U'\u02C6',
+    U'\u2030',
+    U'\u0160',
+    U'\u2039',
+    U'\u0152',
+    U'\u008D',
+    U'\u017D',
+    U'\u008F',
+    U'\u0090',
+    U'\u2018',
+    U'\u2019',
+    U'\u201C',
+    U'\u201D',
+    U'\u2022',
+    U'\u2013',
+    U'\u2014',
+    U'\u02DC',
+    U'\u2122',
+    U'\u0161',
+    U'\u203A',
+    U'\u0153',
+    U'\u009D',
+    U'\u017E',
+    U'\u0178',
 };
 
 constexpr unsigned char highControlFirst = 0x80;
 constexpr unsigned char highControlLast = 0x9F;
 
-bool isInHighControlRange(char32_t value) { return value >= highControlFirst && value <= highControlLast; }
+bool isInHighControlRange(char32_t value)
+{
+    return value >= highControlFirst && value <= highControlLast;
+}
 
-void appendUtf8(std::string& out, char32_t codePoint) {
+void appendUtf8(std::string& out, char32_t codePoint)
+{
     const auto put = [&out](char32_t bits) { out += static_cast<char>(bits); };
     if (codePoint < 0x80) {
         put(codePoint);
@@ -37,7 +69,8 @@ void appendUtf8(std::string& out, char32_t codePoint) {
 
 // Decodes one strict UTF-8 sequence (no overlongs, surrogates or values past
 // U+10FFFF) from the front of text and consumes it.
-std::optional<char32_t> takeUtf8(std::string_view& text) {
+std::optional<char32_t> takeUtf8(std::string_view& text)
+{
     const auto lead = static_cast<unsigned char>(text.front());
     std::size_t length = 0;
     char32_t codePoint = 0;
@@ -60,10 +93,12 @@ std::optional<char32_t> takeUtf8(std::string_view& text) {
     } else {
         return std::nullopt;
     }
-    if (text.size() < length) return std::nullopt;
+    if (text.size() < length)
+        return std::nullopt;
     for (std::size_t index = 1; index < length; ++index) {
         const auto continuation = static_cast<unsigned char>(text[index]);
-        if ((continuation & 0xC0) != 0x80) return std::nullopt;
+        if ((continuation & 0xC0) != 0x80)
+            return std::nullopt;
         codePoint = (codePoint << 6) | (continuation & 0x3F);
     }
     if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
@@ -72,61 +107,81 @@ std::optional<char32_t> takeUtf8(std::string_view& text) {
     return codePoint;
 }
 
-unsigned char lowerCaseByte(unsigned char byte) {
-    if (byte >= 'A' && byte <= 'Z') return byte + ('a' - 'A');
-    if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) return byte + 0x20;
+unsigned char lowerCaseByte(unsigned char byte)
+{
+    if (byte >= 'A' && byte <= 'Z')
+        return byte + ('a' - 'A');
+    if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)
+        return byte + 0x20;
     switch (byte) {
-        case 0x8A: return 0x9A;
-        case 0x8C: return 0x9C;
-        case 0x8E: return 0x9E;
-        case 0x9F: return 0xFF;
-        default: return byte;
+    case 0x8A:
+        return 0x9A;
+    case 0x8C:
+        return 0x9C;
+    case 0x8E:
+        return 0x9E;
+    case 0x9F:
+        return 0xFF;
+    default:
+        return byte;
     }
 }
 
-}  // namespace
+} // namespace
 
-char32_t unicodeOfByte(unsigned char byte) {
-    if (isInHighControlRange(byte)) return unicodeOfHighControlRange[byte - highControlFirst];
+char32_t unicodeOfByte(unsigned char byte)
+{
+    if (isInHighControlRange(byte))
+        return unicodeOfHighControlRange[byte - highControlFirst];
     return byte;
 }
 
-std::optional<unsigned char> byteOfUnicode(char32_t codePoint) {
-    if (codePoint <= 0xFF && !isInHighControlRange(codePoint)) return static_cast<unsigned char>(codePoint);
+std::optional<unsigned char> byteOfUnicode(char32_t codePoint)
+{
+    if (codePoint <= 0xFF && !isInHighControlRange(codePoint))
+        return static_cast<unsigned char>(codePoint);
     for (std::size_t index = 0; index < unicodeOfHighControlRange.size(); ++index) {
-        if (unicodeOfHighControlRange[index] == codePoint) return static_cast<unsigned char>(highControlFirst + index);
+        if (unicodeOfHighControlRange[index] == codePoint)
+            return static_cast<unsigned char>(highControlFirst + index);
     }
     return std::nullopt;
 }
 
-std::string utf8FromBytes(std::string_view bytes) {
+std::string utf8FromBytes(std::string_view bytes)
+{
     std::string out;
     out.reserve(bytes.size());
-    for (char byte : bytes) appendUtf8(out, unicodeOfByte(static_cast<unsigned char>(byte)));
+    for (char byte : bytes)
+        appendUtf8(out, unicodeOfByte(static_cast<unsigned char>(byte)));
     return out;
 }
 
-std::optional<std::string> bytesFromUtf8(std::string_view utf8) {
+std::optional<std::string> bytesFromUtf8(std::string_view utf8)
+{
     std::string out;
     out.reserve(utf8.size());
     while (!utf8.empty()) {
         const std::optional<char32_t> codePoint = takeUtf8(utf8);
-        if (!codePoint) return std::nullopt;
+        if (!codePoint)
+            return std::nullopt;
         const std::optional<unsigned char> byte = byteOfUnicode(*codePoint);
-        if (!byte) return std::nullopt;
+        if (!byte)
+            return std::nullopt;
         out += static_cast<char>(*byte);
     }
     return out;
 }
 
-std::string clanKeyOf(std::string_view clan) {
+std::string clanKeyOf(std::string_view clan)
+{
     std::string key;
     key.reserve(clan.size());
     for (char character : clan) {
-        if (character == ' ') continue;
+        if (character == ' ')
+            continue;
         key += static_cast<char>(lowerCaseByte(static_cast<unsigned char>(character)));
     }
     return key;
 }
 
-}  // namespace editing
+} // namespace editing

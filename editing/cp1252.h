@@ -19,4 +19,4 @@ std::optional<std::string> bytesFromUtf8(std::string_view utf8);
 // Key under which clan names compare: spaces removed, letters lower-cased.
 std::string clanKeyOf(std::string_view clan);
 
-}  // namespace editing
+} // namespace editing

@@ -13,7 +13,11 @@ namespace editing {
 
 // The entries of the Race list; an entry's index is the race value it stands for.
 inline constexpr std::array<std::string_view, 5> raceEntries{
-    "0 - Vampire", "1 - Ghoul", "2 - Human", "3 - Monster", "4 - Lupine",
+    "0 - Vampire",
+    "1 - Ghoul",
+    "2 - Human",
+    "3 - Monster",
+    "4 - Lupine",
 };
 // The extra entry that stands for a race outside the list.
 inline constexpr std::string_view unknownRaceEntry = "Unknown";
@@ -26,7 +30,7 @@ inline constexpr int noChoice = -1;
 struct PageValues {
     std::string characterName;
     std::string clanName;
-    int raceChoice = noChoice;  // index in raceEntries, or any other index for no race
+    int raceChoice = noChoice; // index in raceEntries, or any other index for no race
     int modelChoice = noChoice; // ModelTable row, or any other index for no row
     ActorFlags actorFlags = 0;
     std::int32_t cash = 0;
@@ -57,8 +61,7 @@ struct PageValues {
 
 // A number a page shows: the record field it comes from and, where the file
 // holds the value twice, the copy a save keeps equal to it.
-template <class T>
-struct ShownNumber {
+template <class T> struct ShownNumber {
     std::string_view name;
     T PageValues::*value;
     T npf::CharacterRecord::*field;
@@ -92,7 +95,7 @@ void storeNumber(const ShownNumber<T>& number, const PageValues& values, npf::Ch
 // The value a real field's text stands for. A text still exactly as it was
 // shown keeps the value it was shown from, so that a save without edits never
 // rounds a stored value to the six digits on screen (nor turns a NaN into an error).
-std::optional<npf::FloatBits> readRealText(std::string_view text, std::string_view shownText,
-                                           npf::FloatBits shownValue);
+std::optional<npf::FloatBits> readRealText(
+    std::string_view text, std::string_view shownText, npf::FloatBits shownValue);
 
 } // namespace editing

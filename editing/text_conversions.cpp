@@ -13,28 +13,41 @@ namespace {
 
 constexpr std::size_t fieldLength = 31;
 
-bool isBlank(char character) { return character == ' ' || character == '\t'; }
+bool isBlank(char character)
+{
+    return character == ' ' || character == '\t';
+}
 
-bool isDigit(char character) { return character >= '0' && character <= '9'; }
+bool isDigit(char character)
+{
+    return character >= '0' && character <= '9';
+}
 
 // Cuts to the field length and strips the surrounding blanks.
-std::string_view fieldBody(std::string_view text) {
+std::string_view fieldBody(std::string_view text)
+{
     text = text.substr(0, fieldLength);
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
-std::string_view takeDigits(std::string_view& rest) {
+std::string_view takeDigits(std::string_view& rest)
+{
     std::size_t count = 0;
-    while (count < rest.size() && isDigit(rest[count])) ++count;
+    while (count < rest.size() && isDigit(rest[count]))
+        ++count;
     std::string_view digits = rest.substr(0, count);
     rest.remove_prefix(count);
     return digits;
 }
 
-bool takeSign(std::string_view& rest) {
-    if (rest.empty() || (rest.front() != '+' && rest.front() != '-')) return false;
+bool takeSign(std::string_view& rest)
+{
+    if (rest.empty() || (rest.front() != '+' && rest.front() != '-'))
+        return false;
     const bool negative = rest.front() == '-';
     rest.remove_prefix(1);
     return negative;
@@ -48,7 +61,8 @@ struct DecimalText {
     std::string_view exponentDigits;
 };
 
-std::optional<DecimalText> scanDecimal(std::string_view body) {
+std::optional<DecimalText> scanDecimal(std::string_view body)
+{
     DecimalText decimal;
     decimal.negative = takeSign(body);
     decimal.integerDigits = takeDigits(body);
@@ -56,65 +70,80 @@ std::optional<DecimalText> scanDecimal(std::string_view body) {
         body.remove_prefix(1);
         decimal.fractionDigits = takeDigits(body);
     }
-    if (decimal.integerDigits.empty() && decimal.fractionDigits.empty()) return std::nullopt;
+    if (decimal.integerDigits.empty() && decimal.fractionDigits.empty())
+        return std::nullopt;
     if (!body.empty()) {
         const char letter = body.front();
-        if (letter != 'e' && letter != 'E' && letter != 'd' && letter != 'D') return std::nullopt;
+        if (letter != 'e' && letter != 'E' && letter != 'd' && letter != 'D')
+            return std::nullopt;
         body.remove_prefix(1);
         decimal.exponentNegative = takeSign(body);
         decimal.exponentDigits = takeDigits(body);
-        if (decimal.exponentDigits.empty()) return std::nullopt;
+        if (decimal.exponentDigits.empty())
+            return std::nullopt;
     }
-    if (!body.empty()) return std::nullopt;
+    if (!body.empty())
+        return std::nullopt;
     return decimal;
 }
 
 // Whether the magnitude is at least 1; only asked for values out of float
 // range, so a rough power of ten is enough and the exponent may saturate.
-bool isAtLeastOne(const DecimalText& decimal) {
+bool isAtLeastOne(const DecimalText& decimal)
+{
     constexpr int exponentCap = 1'000'000;
     int exponent = 0;
-    for (char digit : decimal.exponentDigits) exponent = std::min(exponent * 10 + (digit - '0'), exponentCap);
-    if (decimal.exponentNegative) exponent = -exponent;
+    for (char digit : decimal.exponentDigits)
+        exponent = std::min(exponent * 10 + (digit - '0'), exponentCap);
+    if (decimal.exponentNegative)
+        exponent = -exponent;
 
     const auto firstNonZero = decimal.integerDigits.find_first_not_of('0');
     if (firstNonZero != std::string_view::npos)
         return static_cast<int>(decimal.integerDigits.size() - firstNonZero) - 1 + exponent >= 0;
     const auto firstFraction = decimal.fractionDigits.find_first_not_of('0');
-    if (firstFraction == std::string_view::npos) return false;
+    if (firstFraction == std::string_view::npos)
+        return false;
     return -static_cast<int>(firstFraction) - 1 + exponent >= 0;
 }
 
-}  // namespace
+} // namespace
 
-std::optional<std::int32_t> parseInteger(std::string_view text) {
+std::optional<std::int32_t> parseInteger(std::string_view text)
+{
     std::string_view body = fieldBody(text);
     const bool startsWithZero = !body.empty() && body.front() == '0';
     const bool negative = takeSign(body);
     const std::string_view digits = takeDigits(body);
-    if (digits.empty() || !body.empty()) return std::nullopt;
+    if (digits.empty() || !body.empty())
+        return std::nullopt;
 
     constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t highest = std::numeric_limits<std::int32_t>::max();
     std::int64_t magnitude = 0;
     for (char digit : digits) {
         magnitude = magnitude * 10 + (digit - '0');
-        if (magnitude > highest + 1) break;  // already clamped either way
+        if (magnitude > highest + 1)
+            break; // already clamped either way
     }
     const std::int64_t value = negative ? std::max(-magnitude, lowest) : std::min(magnitude, highest);
-    if (value == 0 && !startsWithZero) return std::nullopt;
+    if (value == 0 && !startsWithZero)
+        return std::nullopt;
     return static_cast<std::int32_t>(value);
 }
 
-std::optional<float> parseReal(std::string_view text) {
+std::optional<float> parseReal(std::string_view text)
+{
     const std::string_view body = fieldBody(text);
     const std::optional<DecimalText> decimal = scanDecimal(body);
-    if (!decimal) return std::nullopt;
+    if (!decimal)
+        return std::nullopt;
 
     // from_chars takes no '+' and no d/D exponent letter; rebuild the text in
     // its terms and let it round once, straight to float.
     std::string normalised;
-    if (decimal->negative) normalised += '-';
+    if (decimal->negative)
+        normalised += '-';
     normalised += decimal->integerDigits;
     normalised += '.';
     normalised += decimal->fractionDigits;
@@ -129,22 +158,28 @@ std::optional<float> parseReal(std::string_view text) {
     if (error == std::errc::result_out_of_range) {
         // Too large fails rather than becoming infinity, which no field
         // should ever hold; too small is a zero like any other.
-        if (isAtLeastOne(*decimal)) return std::nullopt;
+        if (isAtLeastOne(*decimal))
+            return std::nullopt;
         value = 0.0F;
     } else if (error != std::errc{} || stop != end) {
         return std::nullopt;
     }
-    if (value == 0.0F && body.front() != '0') return std::nullopt;
+    if (value == 0.0F && body.front() != '0')
+        return std::nullopt;
     return value;
 }
 
-std::string formatInteger(std::int32_t value) { return std::to_string(value); }
+std::string formatInteger(std::int32_t value)
+{
+    return std::to_string(value);
+}
 
-std::string formatReal(float value) {
+std::string formatReal(float value)
+{
     std::array<char, 64> buffer{};
-    const int length =
-        std::snprintf(buffer.data(), buffer.size(), "%.*g", realPrecision, static_cast<double>(value));
+    const int length
+        = std::snprintf(buffer.data(), buffer.size(), "%.*g", realPrecision, static_cast<double>(value));
     return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 
-}  // namespace editing
+} // namespace editing

@@ -18,4 +18,4 @@ std::optional<float> parseReal(std::string_view text);
 std::string formatInteger(std::int32_t value);
 std::string formatReal(float value);
 
-}  // namespace editing
+} // namespace editing

@@ -7,7 +7,9 @@ namespace npf {
 
 namespace {
 
-template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+template <class... Ts> struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
 
 } // namespace
 
@@ -67,7 +69,6 @@ const std::array<FieldLayout, 51> npfFields{{
     {"carriedFloat768", &R::carriedFloat768, Anchor::Start, 768},
 }};
 
-
 void putLittleEndian(std::uint32_t value, std::span<char> out)
 {
     for (std::size_t i = 0; i < numberWidth; ++i)
@@ -96,7 +97,7 @@ void encodeField(const FieldLayout& field, const CharacterRecord& record, std::s
                    },
                    [&](FloatBits CharacterRecord::*real) { putLittleEndian((record.*real).bits, out); },
                },
-               field.member);
+        field.member);
 }
 
 void decodeField(const FieldLayout& field, std::span<const char> in, CharacterRecord& record)
@@ -111,7 +112,7 @@ void decodeField(const FieldLayout& field, std::span<const char> in, CharacterRe
                    },
                    [&](FloatBits CharacterRecord::*real) { record.*real = FloatBits{getLittleEndian(in)}; },
                },
-               field.member);
+        field.member);
 }
 
 bool isSupportedHeader(std::span<const char> firstBytes)

@@ -26,9 +26,8 @@ inline constexpr std::size_t numberWidth = 4;
 enum class Anchor { Start, End };
 
 // The record member a field fills; its type is the field's encoding.
-using FieldMember = std::variant<std::string CharacterRecord::*,
-                                 std::int32_t CharacterRecord::*,
-                                 FloatBits CharacterRecord::*>;
+using FieldMember = std::variant<std::string CharacterRecord::*, std::int32_t CharacterRecord::*,
+    FloatBits CharacterRecord::*>;
 
 struct FieldLayout {
     std::string_view name;

@@ -17,9 +17,9 @@ protected:
     void SetUp() override
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        directory = std::filesystem::temp_directory_path() /
-                    ("veyrith-" + std::string(info->test_suite_name()) + "-" + info->name() + "-" +
-                     std::to_string(::getpid()));
+        directory = std::filesystem::temp_directory_path()
+            / ("veyrith-" + std::string(info->test_suite_name()) + "-" + info->name() + "-"
+                + std::to_string(::getpid()));
         std::filesystem::remove_all(directory);
         std::filesystem::create_directories(directory);
     }

@@ -16,7 +16,8 @@ using editing::utf8FromBytes;
 
 using namespace std::string_view_literals;
 
-TEST(Cp1252, EveryByteRoundTrips) {
+TEST(Cp1252, EveryByteRoundTrips)
+{
     std::string allBytes;
     for (int value = 0; value < 256; ++value) {
         const auto byte = static_cast<unsigned char>(value);
@@ -26,7 +27,8 @@ TEST(Cp1252, EveryByteRoundTrips) {
     EXPECT_EQ(bytesFromUtf8(utf8FromBytes(allBytes)), allBytes);
 }
 
-TEST(Cp1252, KnownCharacters) {
+TEST(Cp1252, KnownCharacters)
+{
     const struct {
         unsigned char byte;
         char32_t codePoint;
@@ -45,7 +47,8 @@ TEST(Cp1252, KnownCharacters) {
     }
 }
 
-TEST(Cp1252, RefusesWhatItCannotHold) {
+TEST(Cp1252, RefusesWhatItCannotHold)
+{
     // U+0080 is a C1 control whose byte already stands for the euro sign.
     for (const char32_t codePoint : {U'\u0080', U'\u009F', U'\u0100', U'\u4E2D', U'\U0001F600'})
         EXPECT_EQ(byteOfUnicode(codePoint), std::nullopt) << static_cast<unsigned>(codePoint);
@@ -63,11 +66,13 @@ TEST(Cp1252, RefusesWhatItCannotHold) {
         {"beyond U+10FFFF", "\xF4\x90\x80\x80"},
         {"invalid lead", "\xFF"},
     };
-    for (const auto& row : rows) EXPECT_EQ(bytesFromUtf8(row.utf8), std::nullopt) << row.name;
+    for (const auto& row : rows)
+        EXPECT_EQ(bytesFromUtf8(row.utf8), std::nullopt) << row.name;
     EXPECT_EQ(bytesFromUtf8("a\0b"sv), "a\0b"sv);
 }
 
-TEST(Cp1252, ClanKey) {
+TEST(Cp1252, ClanKey)
+{
     const struct {
         std::string_view clan;
         std::string_view key;
@@ -81,7 +86,8 @@ TEST(Cp1252, ClanKey) {
         {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF"},
         {"\x9A\xFF@[", "\x9A\xFF@["},
     };
-    for (const auto& row : rows) EXPECT_EQ(clanKeyOf(row.clan), row.key) << row.clan;
+    for (const auto& row : rows)
+        EXPECT_EQ(clanKeyOf(row.clan), row.key) << row.clan;
 }
 
-}  // namespace
+} // namespace

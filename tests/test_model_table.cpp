@@ -49,7 +49,8 @@ TEST(ModelTable, EveryIdentifierLeadsBackToItsOwnRowAndFitsTheFile)
         EXPECT_EQ(ModelTable::findById(row->modelId), i);
         EXPECT_TRUE(ids.insert(row->modelId).second);
         EXPECT_TRUE(row->modelId.starts_with("mp_"));
-        for (auto cell : {row->displayName, row->modelId, row->bodyFile, row->headFile, row->shortCode, row->soundSet})
+        for (auto cell :
+            {row->displayName, row->modelId, row->bodyFile, row->headFile, row->shortCode, row->soundSet})
             EXPECT_TRUE(!cell.empty() && cell.size() <= 18) << cell;
     }
 }

@@ -31,7 +31,7 @@ CharacterRecord distinctRecord(std::uint32_t seed)
     return record;
 }
 
-class NpfDocumentTest : public NpfFileTest {};
+class NpfDocumentTest : public NpfFileTest { };
 
 TEST_F(NpfDocumentTest, ReadThenSaveLeavesEveryByteInPlace)
 {
@@ -69,7 +69,8 @@ TEST_F(NpfDocumentTest, SaveWritesOnlyTheFieldsAndKeepsTheSize)
     ASSERT_TRUE(document.saveFile());
 
     const auto saved = readFileBytes(path);
-    EXPECT_EQ(saved, buildNpfBytes(changed, size, 99)) << "fields land where the table says, nothing else moves";
+    EXPECT_EQ(saved, buildNpfBytes(changed, size, 99))
+        << "fields land where the table says, nothing else moves";
     NpfDocument reread;
     reread.setPath(path);
     ASSERT_TRUE(reread.readFile());
@@ -79,10 +80,10 @@ TEST_F(NpfDocumentTest, SaveWritesOnlyTheFieldsAndKeepsTheSize)
 TEST_F(NpfDocumentTest, FloatPatternsTravelBitForBit)
 {
     CharacterRecord record = npftools::sampleCharacter();
-    record.carriedFloat600 = FloatBits{0x7F800001};  // signalling NaN
-    record.carriedFloat768 = FloatBits{0xFFC12345};  // negative quiet NaN with payload
-    record.carriedFloat788 = FloatBits{0x00000001};  // smallest subnormal
-    record.health = FloatBits{0x80000000};           // negative zero
+    record.carriedFloat600 = FloatBits{0x7F800001}; // signalling NaN
+    record.carriedFloat768 = FloatBits{0xFFC12345}; // negative quiet NaN with payload
+    record.carriedFloat788 = FloatBits{0x00000001}; // smallest subnormal
+    record.health = FloatBits{0x80000000}; // negative zero
     const auto path = writeNpf(record, 1000);
     NpfDocument document;
     document.setPath(path);
@@ -111,12 +112,14 @@ TEST_F(NpfDocumentTest, TextFields)
     EXPECT_EQ(document.record.clanName, std::string(32, 'K'));
     EXPECT_EQ(document.record.characterName, "Ivo");
 
-    document.record.modelId = "";                            // was "mp_serena"
-    document.record.soundSet = "x";                          // shorter over longer
-    document.record.shortCode = std::string(33, 'S') + "T";  // cut to 32
+    document.record.modelId = ""; // was "mp_serena"
+    document.record.soundSet = "x"; // shorter over longer
+    document.record.shortCode = std::string(33, 'S') + "T"; // cut to 32
     ASSERT_TRUE(document.saveFile());
     const auto saved = readFileBytes(path);
-    const auto field = [&](std::size_t offset) { return std::string(saved.begin() + long(offset), saved.begin() + long(offset) + 32); };
+    const auto field = [&](std::size_t offset) {
+        return std::string(saved.begin() + long(offset), saved.begin() + long(offset) + 32);
+    };
     EXPECT_EQ(field(72), std::string(32, 'K'));
     EXPECT_EQ(field(8), "Ivo" + std::string(29, '\0')) << "bytes after the first zero are cleared";
     EXPECT_EQ(field(120), std::string(32, '\0'));

@@ -16,10 +16,9 @@ using ByteRange = std::pair<std::uint64_t, std::uint64_t>; // first, last (inclu
 // table so that a wrong offset or width in the table shows up here.
 std::vector<ByteRange> opaqueRanges(std::uint64_t size)
 {
-    std::vector<ByteRange> ranges{{3, 3},     {40, 71},   {108, 119}, {184, 355}, {388, 407}, {440, 475},
-                                  {480, 483}, {488, 489}, {494, 501}, {534, 535}, {544, 563}, {592, 599},
-                                  {604, 607}, {620, 631}, {636, 679}, {704, 707}, {712, 715}, {736, 739},
-                                  {748, 751}, {756, 767}};
+    std::vector<ByteRange> ranges{{3, 3}, {40, 71}, {108, 119}, {184, 355}, {388, 407}, {440, 475},
+        {480, 483}, {488, 489}, {494, 501}, {534, 535}, {544, 563}, {592, 599}, {604, 607}, {620, 631},
+        {636, 679}, {704, 707}, {712, 715}, {736, 739}, {748, 751}, {756, 767}};
     ranges.push_back({796, size - 111});
     ranges.push_back({size - 70, size - 67});
     ranges.push_back({size - 34, size - 1});
@@ -60,8 +59,8 @@ TEST(NpfLayout, EndRelativeFieldsOfAThousandByteFile)
     const std::vector<std::pair<std::string_view, std::uint64_t>> expected{
         {"characterNameCopy", 890}, {"carriedTailInt", 922}, {"totalXp", 926}, {"headFile", 934}};
     for (const auto& [name, offset] : expected) {
-        const auto field = std::find_if(npf::npfFields.begin(), npf::npfFields.end(),
-                                        [&](const auto& f) { return f.name == name; });
+        const auto field = std::find_if(
+            npf::npfFields.begin(), npf::npfFields.end(), [&](const auto& f) { return f.name == name; });
         ASSERT_NE(field, npf::npfFields.end());
         EXPECT_EQ(field->offsetIn(1000), offset) << name;
     }
@@ -83,8 +82,8 @@ TEST(NpfLayout, NumbersAreLittleEndianGoldenBytes)
     record.generation = npf::FloatBits{0x7FA01234}; // a signalling NaN pattern
     const auto bytes = npftools::buildNpfBytes(record, 1000);
     const auto at = [&](std::size_t offset) {
-        return std::vector<unsigned char>(bytes.begin() + static_cast<long>(offset),
-                                          bytes.begin() + static_cast<long>(offset) + 4);
+        return std::vector<unsigned char>(
+            bytes.begin() + static_cast<long>(offset), bytes.begin() + static_cast<long>(offset) + 4);
     };
     EXPECT_EQ(at(490), (std::vector<unsigned char>{10, 0, 0, 0}));
     EXPECT_EQ(at(484), (std::vector<unsigned char>{0xFE, 0xFF, 0xFF, 0xFF}));

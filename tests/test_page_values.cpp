@@ -99,10 +99,12 @@ TEST(PageValues, UnchangedRealTextKeepsTheStoredBits)
         std::optional<FloatBits> expected;
     };
     const std::vector<Row> rows{
-        {"more digits than shown", FloatBits::fromValue(1234.5678F), nullptr, FloatBits::fromValue(1234.5678F)},
+        {"more digits than shown", FloatBits::fromValue(1234.5678F), nullptr,
+            FloatBits::fromValue(1234.5678F)},
         {"quiet NaN", FloatBits{0x7FC01234}, nullptr, FloatBits{0x7FC01234}},
         {"infinity", FloatBits{0x7F800000}, nullptr, FloatBits{0x7F800000}},
-        {"retyped as shown rounds", FloatBits::fromValue(1234.5678F), "1234.570", FloatBits::fromValue(1234.57F)},
+        {"retyped as shown rounds", FloatBits::fromValue(1234.5678F), "1234.570",
+            FloatBits::fromValue(1234.57F)},
         {"edited", FloatBits::fromValue(3), "4", FloatBits::fromValue(4)},
         {"nan typed over a number", FloatBits::fromValue(3), "nan", std::nullopt},
     };

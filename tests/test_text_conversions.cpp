@@ -24,7 +24,8 @@ struct IntegerRow {
     std::optional<std::int32_t> expected;
 };
 
-TEST(ParseInteger, Table) {
+TEST(ParseInteger, Table)
+{
     const IntegerRow rows[] = {
         {"plain", "42", 42},
         {"negative", "-17", -17},
@@ -52,7 +53,8 @@ TEST(ParseInteger, Table) {
         {"cut keeps 31 digits", "1234567890123456789012345678901x", std::numeric_limits<std::int32_t>::max()},
         {"junk inside the cut", "                            12x", std::nullopt},
     };
-    for (const IntegerRow& row : rows) EXPECT_EQ(parseInteger(row.text), row.expected) << row.name;
+    for (const IntegerRow& row : rows)
+        EXPECT_EQ(parseInteger(row.text), row.expected) << row.name;
 }
 
 struct RealRow {
@@ -61,7 +63,8 @@ struct RealRow {
     std::optional<float> expected;
 };
 
-TEST(ParseReal, Table) {
+TEST(ParseReal, Table)
+{
     constexpr float floatMax = std::numeric_limits<float>::max();
     const RealRow rows[] = {
         {"plain", "2.5", 2.5F},
@@ -98,10 +101,12 @@ TEST(ParseReal, Table) {
         {"cut hides the junk", "                           1.25x", 1.25F},
         {"junk inside the cut", "                          1.25x", std::nullopt},
     };
-    for (const RealRow& row : rows) EXPECT_EQ(parseReal(row.text), row.expected) << row.name;
+    for (const RealRow& row : rows)
+        EXPECT_EQ(parseReal(row.text), row.expected) << row.name;
 }
 
-TEST(ParseReal, RoundsOnceToNearestFloat) {
+TEST(ParseReal, RoundsOnceToNearestFloat)
+{
     const float one = 1.0F;
     const float aboveOne = std::nextafter(one, 2.0F);
     const RealRow rows[] = {
@@ -111,26 +116,40 @@ TEST(ParseReal, RoundsOnceToNearestFloat) {
         {"exact halfway ties to even", "1.000000059604644775390625", one},
         {"just below halfway", "1.0000000596046447", one},
     };
-    for (const RealRow& row : rows) EXPECT_EQ(parseReal(row.text), row.expected) << row.name;
+    for (const RealRow& row : rows)
+        EXPECT_EQ(parseReal(row.text), row.expected) << row.name;
 }
 
-TEST(FormatReal, Table) {
+TEST(FormatReal, Table)
+{
     constexpr float infinity = std::numeric_limits<float>::infinity();
     const struct {
         float value;
         const char* expected;
     } rows[] = {
-        {0.0F, "0"},           {2.5F, "2.5"},          {0.1F, "0.1"},         {100000.0F, "100000"},
-        {1000000.0F, "1e+06"}, {0.0001F, "0.0001"},    {0.00001F, "1e-05"},   {13.0F, "13"},
-        {1 / 3.0F, "0.333333"}, {1234.5678F, "1234.57"}, {12.345678F, "12.3457"}, {-2.5F, "-2.5"},
-        {infinity, "inf"},     {-infinity, "-inf"},
+        {0.0F, "0"},
+        {2.5F, "2.5"},
+        {0.1F, "0.1"},
+        {100000.0F, "100000"},
+        {1000000.0F, "1e+06"},
+        {0.0001F, "0.0001"},
+        {0.00001F, "1e-05"},
+        {13.0F, "13"},
+        {1 / 3.0F, "0.333333"},
+        {1234.5678F, "1234.57"},
+        {12.345678F, "12.3457"},
+        {-2.5F, "-2.5"},
+        {infinity, "inf"},
+        {-infinity, "-inf"},
     };
-    for (const auto& row : rows) EXPECT_EQ(formatReal(row.value), row.expected) << row.expected;
+    for (const auto& row : rows)
+        EXPECT_EQ(formatReal(row.value), row.expected) << row.expected;
     EXPECT_EQ(formatReal(std::numeric_limits<float>::quiet_NaN()), "nan");
     EXPECT_EQ(formatReal(-std::numeric_limits<float>::quiet_NaN()), "-nan");
 }
 
-TEST(TextConversions, FormattedTextsParseBack) {
+TEST(TextConversions, FormattedTextsParseBack)
+{
     for (const float value : {2.5F, -0.0001F, 1e-5F, 1234.57F, 3e38F}) {
         const std::optional<float> parsed = parseReal(formatReal(value));
         ASSERT_TRUE(parsed.has_value()) << value;
@@ -140,4 +159,4 @@ TEST(TextConversions, FormattedTextsParseBack) {
         EXPECT_EQ(parseInteger(formatInteger(value)), value);
 }
 
-}  // namespace
+} // namespace

@@ -16,7 +16,8 @@ std::vector<char> buildNpfBytes(const npf::CharacterRecord& record, std::size_t 
     std::generate(bytes.begin(), bytes.end(), [&] { return static_cast<char>(random() & 0xFF); });
 
     std::copy(npf::headerMagic.begin(), npf::headerMagic.end(), bytes.begin());
-    npf::putLittleEndian(npf::supportedVersion, std::span(bytes).subspan(npf::versionOffset, npf::numberWidth));
+    npf::putLittleEndian(
+        npf::supportedVersion, std::span(bytes).subspan(npf::versionOffset, npf::numberWidth));
 
     for (const npf::FieldLayout& field : npf::npfFields) {
         const auto offset = field.offsetIn(size);

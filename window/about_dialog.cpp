@@ -1,0 +1,26 @@
+#include "about_dialog.h"
+
+#include "user_prompts.h"
+
+#include "ui_about_dialog.h"
+
+#include <QMouseEvent>
+
+AboutDialog::AboutDialog(UserPrompts& prompts, QUrl guide, QWidget* parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::AboutDialog>())
+    , prompts(prompts)
+    , guide(std::move(guide))
+{
+    ui->setupUi(this);
+}
+
+AboutDialog::~AboutDialog() = default;
+
+void AboutDialog::mousePressEvent(QMouseEvent* event)
+{
+    // The picture takes no clicks of its own, so they arrive here.
+    if (event->button() == Qt::LeftButton)
+        prompts.openUrl(guide);
+    QDialog::mousePressEvent(event);
+}

@@ -1,0 +1,211 @@
+#include "editor_dialog.h"
+
+#include "about_dialog.h"
+#include "desktop_prompts.h"
+#include "main_page.h"
+#include "page_tab_ctrl.h"
+#include "stats_page.h"
+
+#include "editing/actor_flags.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QVBoxLayout>
+
+// Resources compiled into a static library must be registered by hand, and the
+// registration function lives outside every namespace.
+static void registerResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(veyrith);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace {
+
+// The one local character file a drop carries, or an empty text.
+QString droppedCharacterFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return {};
+    const QString path = urls.front().toLocalFile();
+    return QFileInfo(path).suffix().compare(QStringLiteral("npf"), Qt::CaseInsensitive) == 0 ? path : QString();
+}
+
+} // namespace
+
+EditorDialog::EditorDialog(QWidget* parent)
+    : QDialog(parent)
+    , tabs(new PageTabCtrl)
+    , menus(new QMenuBar)
+    , prompts(std::make_unique<DesktopPrompts>(this))
+{
+    registerResources();
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowCloseButtonHint);
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/veyrith/icon-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    setAcceptDrops(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menus);
+    layout->addWidget(tabs);
+    // The window keeps the size its pages need and cannot be resized.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    createMenus();
+
+    buildCaption();
+    showCaption();
+    enableEditing(false);
+}
+
+EditorDialog::~EditorDialog() = default;
+
+void EditorDialog::setUserPrompts(std::unique_ptr<UserPrompts> replacement)
+{
+    prompts = std::move(replacement);
+}
+
+void EditorDialog::createMenus()
+{
+    QMenu* file = menus->addMenu(tr("&File"));
+    file->addAction(tr("&Open"), this, &EditorDialog::onFileOpen);
+    saveItem = file->addAction(tr("&Save"), this, &EditorDialog::onFileSave);
+    saveItem->setEnabled(false);
+    file->addSeparator();
+    file->addAction(tr("&Exit"), this, &EditorDialog::onAppExit);
+
+    QMenu* help = menus->addMenu(tr("&Help"));
+    QAction* helpItem = help->addAction(tr("&Help"), this, &EditorDialog::onHelpCommand);
+    helpItem->setShortcut(QKeySequence::HelpContents);
+    help->addSeparator();
+    help->addAction(tr("&About"), this, &EditorDialog::onAppAbout);
+}
+
+QUrl EditorDialog::guideUrl()
+{
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/veyrith/guide.html");
+    return QUrl::fromLocalFile(QDir::cleanPath(path));
+}
+
+void EditorDialog::buildCaption()
+{
+    captionText = tr("Veyrith 2 by ") + tr("the Veyrith team");
+}
+
+void EditorDialog::showCaption()
+{
+    setWindowTitle(captionText);
+}
+
+void EditorDialog::enableEditing(bool enabled)
+{
+    for (QWidget* control : tabs->mainPage()->editingControls())
+        control->setEnabled(enabled);
+    for (QWidget* control : tabs->statsPage()->editingControls())
+        control->setEnabled(enabled);
+}
+
+void EditorDialog::showActorFlags(quint32 flags)
+{
+    QListWidget* list = tabs->mainPage()->flagList();
+    for (int row = 0; row < list->count(); ++row) {
+        const bool set = row < editing::actorFlagCount && (flags & editing::actorFlagBit(row));
+        list->item(row)->setCheckState(set ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+quint32 EditorDialog::collectActorFlags() const
+{
+    const QListWidget* list = tabs->mainPage()->flagList();
+    quint32 flags = 0;
+    for (int row = 0; row < editing::actorFlagCount && row < list->count(); ++row) {
+        if (list->item(row)->checkState() == Qt::Checked)
+            flags |= editing::actorFlagBit(row);
+    }
+    return flags;
+}
+
+void EditorDialog::onFileOpen()
+{
+    const QString path = prompts->chooseFileToOpen();
+    if (!path.isEmpty())
+        loadCharacter(path);
+}
+
+void EditorDialog::loadCharacter(const QString& filePath)
+{
+    // Reading a character into the pages comes with the load.
+    (void)filePath;
+}
+
+void EditorDialog::onFileSave()
+{
+}
+
+void EditorDialog::onAppExit()
+{
+    accept();
+}
+
+void EditorDialog::onHelpCommand()
+{
+    prompts->openUrl(guideUrl());
+}
+
+void EditorDialog::onAppAbout()
+{
+    AboutDialog about(*prompts, guideUrl(), this);
+    prompts->runDialog(about);
+}
+
+void EditorDialog::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_F1:
+        // Reaches here when the Help item's shortcut could not take it.
+        onHelpCommand();
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A stray key must never throw the pages' unsaved edits away.
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void EditorDialog::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedCharacterFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void EditorDialog::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedCharacterFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    loadCharacter(path);
+}

@@ -1,0 +1,96 @@
+#include "page_exchange.h"
+
+#include "cp1252_validator.h"
+#include "user_prompts.h"
+
+#include "editing/messages.h"
+#include "editing/text_conversions.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace messages = editing::messages;
+using editing::PageValues;
+
+void PageExchange::addText(QLineEdit* edit, std::string PageValues::*value)
+{
+    fields.push_back({edit, value, {}, {}});
+}
+
+void PageExchange::addInteger(QLineEdit* edit, std::int32_t PageValues::*value)
+{
+    fields.push_back({edit, value, {}, {}});
+}
+
+void PageExchange::addReal(QLineEdit* edit, npf::FloatBits PageValues::*value)
+{
+    fields.push_back({edit, value, {}, {}});
+}
+
+void PageExchange::show(const PageValues& values)
+{
+    for (Field& field : fields) {
+        if (const auto* text = std::get_if<std::string PageValues::*>(&field.value)) {
+            field.edit->setText(textOfBytes(values.**text));
+        } else if (const auto* integer = std::get_if<std::int32_t PageValues::*>(&field.value)) {
+            field.edit->setText(QString::fromStdString(editing::formatInteger(values.**integer)));
+        } else {
+            const auto real = std::get<npf::FloatBits PageValues::*>(field.value);
+            field.shownValue = values.*real;
+            field.shownText = editing::formatReal(field.shownValue.value());
+            field.edit->setText(QString::fromStdString(field.shownText));
+        }
+    }
+}
+
+bool PageExchange::readField(Field& field, PageValues& values, QString& failure) const
+{
+    const QString text = field.edit->text();
+    if (const auto* member = std::get_if<std::string PageValues::*>(&field.value)) {
+        if (text.size() > textLimit) {
+            failure = QCoreApplication::translate("PageExchange", messages::textTooLong).arg(textLimit);
+            return false;
+        }
+        values.**member = bytesOfText(text);
+        return true;
+    }
+    // Only ASCII can make a number, so any other character fails whatever the encoding.
+    const std::string bytes = text.toStdString();
+    if (const auto* member = std::get_if<std::int32_t PageValues::*>(&field.value)) {
+        const auto number = editing::parseInteger(bytes);
+        if (!number) {
+            failure = QCoreApplication::translate("PageExchange", messages::notAnInteger);
+            return false;
+        }
+        values.**member = *number;
+        return true;
+    }
+    const auto member = std::get<npf::FloatBits PageValues::*>(field.value);
+    const auto number = editing::readRealText(bytes, field.shownText, field.shownValue);
+    if (!number) {
+        failure = QCoreApplication::translate("PageExchange", messages::notANumber);
+        return false;
+    }
+    values.*member = *number;
+    return true;
+}
+
+bool PageExchange::read(PageValues& values, UserPrompts& prompts)
+{
+    for (Field& field : fields) {
+        QString failure;
+        if (readField(field, values, failure))
+            continue;
+        prompts.showMessage(UserPrompts::Icon::Exclamation, applicationTitle(), failure);
+        field.edit->setFocus(Qt::OtherFocusReason);
+        field.edit->selectAll();
+        return false;
+    }
+    return true;
+}
+
+QString applicationTitle()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}

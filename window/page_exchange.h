@@ -1,0 +1,49 @@
+#pragma once
+
+#include "editing/page_values.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+class QLineEdit;
+class UserPrompts;
+
+// Moves a page's values between editing::PageValues and its edits, in the order
+// the fields were added. Reading stops at the first field that does not convert,
+// tells the user why and leaves the focus on it with its text selected.
+class PageExchange {
+public:
+    void addText(QLineEdit* edit, std::string editing::PageValues::*value);
+    void addInteger(QLineEdit* edit, std::int32_t editing::PageValues::*value);
+    void addReal(QLineEdit* edit, npf::FloatBits editing::PageValues::*value);
+
+    void show(const editing::PageValues& values);
+    bool read(editing::PageValues& values, UserPrompts& prompts);
+
+    // Longest text a Name or Clan can hold in the file.
+    static constexpr int textLimit = 32;
+
+private:
+    using Member = std::variant<std::string editing::PageValues::*, std::int32_t editing::PageValues::*,
+        npf::FloatBits editing::PageValues::*>;
+
+    struct Field {
+        QLineEdit* edit;
+        Member value;
+        // What a real field showed and the exact value behind it, so that an
+        // untouched text saves that value rather than its six-digit rounding.
+        std::string shownText;
+        npf::FloatBits shownValue;
+    };
+
+    bool readField(Field& field, editing::PageValues& values, QString& failure) const;
+
+    std::vector<Field> fields;
+};
+
+// The application's title, the caption of every field check: the executable's name.
+QString applicationTitle();

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "editing/page_values.h"
+#include "npf/character_record.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace cli {
+
+struct TextChange {
+    std::string editing::PageValues::*value;
+    std::string bytes; // Windows-1252
+};
+struct RaceChange {
+    std::int32_t race; // outside the list only when it names the stored race
+};
+struct ModelChange {
+    std::optional<int> row; // no row: the text must be the stored identifier
+    std::string modelId;
+};
+struct FlagsChange {
+    editing::ActorFlags flags;
+};
+struct FlagToggle {
+    int bit;
+    bool set;
+};
+struct IntegerChange {
+    const editing::ShownNumber<std::int32_t>* number;
+    std::int32_t value;
+};
+struct RealChange {
+    const editing::ShownNumber<npf::FloatBits>* number;
+    npf::FloatBits value;
+};
+
+// One argument of set: FIELD=VALUE, +FLAG or -FLAG.
+using Change
+    = std::variant<TextChange, RaceChange, ModelChange, FlagsChange, FlagToggle, IntegerChange, RealChange>;
+
+// A checked argument, or the message that rejects it.
+struct ParsedChange {
+    std::optional<Change> change;
+    std::string error;
+};
+
+// Checks a value with the editor's conversion rules. Needs no file.
+ParsedChange parseChange(std::string_view argument);
+
+// The names set accepts before "=", in the order the pages show them.
+std::string settableFieldNames();
+
+// Applies the changes in order, each as the editor's Save stores that field
+// (partner fields, clan key, model strings included). On a change the stored
+// values do not allow, returns its message and leaves the record as it was.
+std::optional<std::string> applyChanges(std::span<const Change> changes, npf::CharacterRecord& record);
+
+} // namespace cli

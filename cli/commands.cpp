@@ -1,0 +1,107 @@
+#include "commands.h"
+
+#include "changes.h"
+#include "field_text.h"
+
+#include "editing/messages.h"
+#include "editing/model_table.h"
+#include "npf/npf_document.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace cli {
+
+namespace {
+
+void report(std::ostream& err, const std::string& path, const char* message)
+{
+    err << path << ": " << message << '\n';
+}
+
+// Reads the file the way the editor opens it: header check first, then every field.
+bool load(npf::NpfDocument& document, const std::string& path, std::ostream& err)
+{
+    document.setPath(path);
+    if (!document.checkHeader()) {
+        report(err, path, editing::messages::invalidFile);
+        return false;
+    }
+    if (!document.readFile()) {
+        report(err, path, editing::messages::readFailed);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int showCharacter(const std::string& path, bool asJson, std::ostream& out, std::ostream& err)
+{
+    npf::NpfDocument document;
+    if (!load(document, path, err))
+        return fileFailure;
+    out << (asJson ? jsonOf(document.record) : listingOf(document.record));
+    return success;
+}
+
+int setFields(const std::string& path, const std::vector<std::string>& arguments, std::ostream& err)
+{
+    std::vector<Change> changes;
+    for (const std::string& argument : arguments) {
+        ParsedChange parsed = parseChange(argument);
+        if (!parsed.change) {
+            err << parsed.error << '\n';
+            return usageError;
+        }
+        changes.push_back(std::move(*parsed.change));
+    }
+
+    npf::NpfDocument document;
+    if (!load(document, path, err))
+        return fileFailure;
+    if (const auto error = applyChanges(changes, document.record)) {
+        err << *error << '\n';
+        return usageError;
+    }
+    if (!document.saveFile()) {
+        report(err, path, editing::messages::saveFailed);
+        return fileFailure;
+    }
+    return success;
+}
+
+int diffCharacters(const std::string& pathA, const std::string& pathB, std::ostream& out, std::ostream& err)
+{
+    npf::NpfDocument a;
+    npf::NpfDocument b;
+    if (!load(a, pathA, err) || !load(b, pathB, err))
+        return fileFailure;
+    const auto lines = differencesBetween(a.record, b.record);
+    for (const auto& line : lines)
+        out << line << '\n';
+    return lines.empty() ? success : differencesFound;
+}
+
+int listModels(std::ostream& out)
+{
+    const auto& rows = editing::ModelTable::rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& row = rows[i];
+        out << i << '\t' << row.displayName << '\t' << row.modelId << '\t' << row.bodyFile << '\t'
+            << row.headFile << '\t' << row.shortCode << '\t' << row.soundSet << '\n';
+    }
+    return success;
+}
+
+int listFlags(std::ostream& out)
+{
+    for (int bit = 0; bit < editing::actorFlagCount; ++bit) {
+        std::array<char, 16> value{};
+        std::snprintf(value.data(), value.size(), "0x%08x", editing::actorFlagBit(bit));
+        out << bit << '\t' << value.data() << '\t' << flagName(bit) << '\n';
+    }
+    return success;
+}
+
+} // namespace cli

@@ -1,12 +1,16 @@
 #include "editor_dialog.h"
 
 #include "about_dialog.h"
+#include "cp1252_validator.h"
 #include "desktop_prompts.h"
 #include "main_page.h"
 #include "page_tab_ctrl.h"
 #include "stats_page.h"
 
 #include "editing/actor_flags.h"
+#include "editing/messages.h"
+#include "editing/model_table.h"
+#include "editing/page_values.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -35,6 +39,13 @@ static void registerResources()
 
 namespace {
 
+namespace messages = editing::messages;
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("EditorDialog", text);
+}
+
 // The one local character file a drop carries, or an empty text.
 QString droppedCharacterFile(const QMimeData* data)
 {
@@ -45,6 +56,13 @@ QString droppedCharacterFile(const QMimeData* data)
         return {};
     const QString path = urls.front().toLocalFile();
     return QFileInfo(path).suffix().compare(QStringLiteral("npf"), Qt::CaseInsensitive) == 0 ? path : QString();
+}
+
+// Cuts a combo back to its own entries, dropping what an earlier load appended.
+void removeExtraEntries(QComboBox* combo, int ownEntries)
+{
+    while (combo->count() > ownEntries)
+        combo->removeItem(combo->count() - 1);
 }
 
 } // namespace
@@ -150,14 +168,91 @@ void EditorDialog::onFileOpen()
         loadCharacter(path);
 }
 
+void EditorDialog::restoreLoadedFile()
+{
+    document.setPath(loadedPath);
+    buildCaption();
+    if (!loadedPath.empty())
+        captionText += QStringLiteral(" - ") + QFile::decodeName(QByteArray::fromStdString(loadedPath));
+    showCaption();
+}
+
 void EditorDialog::loadCharacter(const QString& filePath)
 {
-    // Reading a character into the pages comes with the load.
-    (void)filePath;
+    document.setPath(QFile::encodeName(filePath).toStdString());
+    if (!document.checkHeader()) {
+        prompts->showMessage(
+            UserPrompts::Icon::Stop, translated(messages::invalidFileCaption), translated(messages::invalidFile));
+        restoreLoadedFile();
+        return;
+    }
+
+    buildCaption();
+    captionText += QStringLiteral(" - ") + QFile::decodeName(QByteArray::fromStdString(document.path()));
+    showCaption();
+
+    if (!document.readFile()) {
+        prompts->showMessage(
+            UserPrompts::Icon::Stop, translated(messages::readFailedCaption), translated(messages::readFailed));
+        restoreLoadedFile();
+        return;
+    }
+    loadedPath = document.path();
+
+    const editing::PageValues values = editing::pageValuesOf(document.record);
+    selectRace(document.record.race);
+    selectModel(document.record.modelId);
+    showActorFlags(values.actorFlags);
+    tabs->mainPage()->showValues(values);
+    tabs->statsPage()->showValues(values);
+    enableEditing(true);
+    saveItem->setEnabled(true);
+}
+
+void EditorDialog::selectRace(int race)
+{
+    QComboBox* combo = tabs->mainPage()->raceCombo();
+    const int listed = static_cast<int>(editing::raceEntries.size());
+    removeExtraEntries(combo, listed);
+    if (race >= 0 && race < listed) {
+        combo->setCurrentIndex(race);
+        return;
+    }
+    combo->addItem(textOfBytes(editing::unknownRaceEntry));
+    combo->setCurrentIndex(combo->count() - 1);
+}
+
+void EditorDialog::selectModel(const std::string& modelId)
+{
+    QComboBox* combo = tabs->mainPage()->modelCombo();
+    removeExtraEntries(combo, editing::ModelTable::rowCount);
+    if (const auto row = editing::ModelTable::findById(modelId)) {
+        combo->setCurrentIndex(*row);
+        return;
+    }
+    // An identifier the table does not know is shown as it is and saved back untouched.
+    combo->addItem(textOfBytes(modelId));
+    combo->setCurrentIndex(combo->count() - 1);
 }
 
 void EditorDialog::onFileSave()
 {
+    editing::PageValues values;
+    if (!tabs->mainPage()->readValues(values, *prompts))
+        return;
+    if (!tabs->statsPage()->readValues(values, *prompts))
+        return;
+    values.raceChoice = tabs->mainPage()->raceCombo()->currentIndex();
+    values.modelChoice = tabs->mainPage()->modelCombo()->currentIndex();
+    values.actorFlags = collectActorFlags();
+    editing::storePageValues(values, document.record);
+
+    if (document.saveFile())
+        prompts->showMessage(
+            UserPrompts::Icon::Information, translated(messages::appCaption), translated(messages::saved));
+    else
+        prompts->showMessage(
+            UserPrompts::Icon::Stop, translated(messages::appCaption), translated(messages::saveFailed));
 }
 
 void EditorDialog::onAppExit()

@@ -56,11 +56,17 @@ protected:
 
 private:
     void createMenus();
+    void restoreLoadedFile();
     void showCaption();
+    void selectRace(int race);
+    void selectModel(const std::string& modelId);
 
     PageTabCtrl* tabs;
     QMenuBar* menus;
     QAction* saveItem = nullptr;
     std::unique_ptr<UserPrompts> prompts;
     QString captionText;
+    // The last file that loaded whole, so that a rejected file never becomes
+    // the one Save writes to. Empty until a load succeeds.
+    std::string loadedPath;
 };

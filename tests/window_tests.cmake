@@ -12,3 +12,4 @@ function(add_window_test name)
 endfunction()
 
 add_window_test(test_window test_window.cpp)
+add_window_test(test_load_save test_load_save.cpp)

@@ -59,8 +59,8 @@ TEST(NpfLayout, EndRelativeFieldsOfAThousandByteFile)
     const std::vector<std::pair<std::string_view, std::uint64_t>> expected{
         {"characterNameCopy", 890}, {"carriedTailInt", 922}, {"totalXp", 926}, {"headFile", 934}};
     for (const auto& [name, offset] : expected) {
-        const auto field = std::find_if(
-            npf::npfFields.begin(), npf::npfFields.end(), [&](const auto& f) { return f.name == name; });
+        const auto field = std::find_if(npf::npfFields.begin(), npf::npfFields.end(),
+            [wanted = name](const auto& f) { return f.name == wanted; });
         ASSERT_NE(field, npf::npfFields.end());
         EXPECT_EQ(field->offsetIn(1000), offset) << name;
     }

@@ -10,7 +10,7 @@ packages=(
     libcli11-dev nlohmann-json3-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth imagemagick fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file hyperfine time
 )
 
 missing=()

@@ -3,143 +3,95 @@
 #include "editor_dialog.h"
 #include "main_page.h"
 #include "page_tab_ctrl.h"
-#include "stats_page.h"
 #include "user_prompts.h"
 
-#include <QDialog>
+#include "tools/npf_builder.h"
+
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
-#include <QList>
-#include <QStringList>
-#include <QTest>
-#include <QUrl>
+#include <QTemporaryDir>
+#include <QtTest>
 
-#include <deque>
-#include <functional>
+#include <algorithm>
 #include <memory>
-#include <vector>
+#include <utility>
 
-// Stands in for every modal prompt: it remembers what the editor said and
-// answers the Open dialog from a script, so no test waits on a modal loop.
+// Stands in for every modal prompt and notes, one a line, what the editor
+// showed or opened through it, so no test waits on a modal loop. A dialog is
+// met as a user would: shown, its picture clicked once, then closed.
 class RecordingPrompts : public UserPrompts {
 public:
-    struct Message {
-        Icon icon;
-        QString caption;
-        QString text;
-    };
-
     void showMessage(Icon icon, const QString& caption, const QString& text) override
     {
-        messages.push_back({icon, caption, text});
+        static const char* const icons[] = {"stop", "information", "exclamation"};
+        log << QStringLiteral("%1 | %2 | %3").arg(QLatin1String(icons[int(icon)]), caption, text);
     }
-
-    QString chooseFileToOpen() override
-    {
-        ++openDialogs;
-        if (fileAnswers.empty())
-            return {};
-        const QString answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
-    }
-
-    void openUrl(const QUrl& url) override { openedUrls.push_back(url); }
-
+    QString chooseFileToOpen() override { return {}; }
+    void openUrl(const QUrl& url) override { log << QStringLiteral("open ") + url.toString(); }
     void runDialog(QDialog& dialog) override
     {
-        dialogTitles.push_back(dialog.windowTitle());
-        if (whileDialogRuns)
-            whileDialogRuns(dialog);
+        log << QStringLiteral("dialog ") + dialog.windowTitle();
+        dialog.show();
+        if (auto* picture = dialog.findChild<QLabel*>(QStringLiteral("picture")))
+            QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(10, 10));
     }
 
-    std::vector<Message> messages;
-    std::deque<QString> fileAnswers;
-    int openDialogs = 0;
-    QList<QUrl> openedUrls;
-    QStringList dialogTitles;
-    std::function<void(QDialog&)> whileDialogRuns;
+    QStringList log;
 };
 
-// Types text as a keyboard would, one character (a surrogate pair counts as
-// one) per key press; QTest::keyClicks only knows ASCII.
-inline void typeText(QWidget* widget, const QString& text)
-{
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        const qsizetype length = text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(at, length), Qt::NoModifier);
-        at += length - 1;
-    }
-}
-
-inline QString iconName(UserPrompts::Icon icon)
-{
-    switch (icon) {
-    case UserPrompts::Icon::Stop:
-        return QStringLiteral("stop");
-    case UserPrompts::Icon::Information:
-        return QStringLiteral("information");
-    case UserPrompts::Icon::Exclamation:
-        return QStringLiteral("exclamation");
-    }
-    return {};
-}
-
-// The editor window as a user meets it, with the recorder in place of the prompts.
-class EditorUnderTest {
+// The editor window with the recorder in place of its prompts, and a temporary
+// directory for the synthetic character files it loads.
+class Editor {
 public:
-    EditorUnderTest()
-    {
-        auto recorder = std::make_unique<RecordingPrompts>();
-        prompts = recorder.get();
-        dialog.setUserPrompts(std::move(recorder));
-    }
+    Editor() { dialog.setUserPrompts(std::unique_ptr<UserPrompts>(prompts)); }
 
     MainPage* mainPage() const { return dialog.pageTabs()->mainPage(); }
-    StatsPage* statsPage() const { return dialog.pageTabs()->statsPage(); }
+    QLineEdit* edit(const QString& name) const { return dialog.findChild<QLineEdit*>(name); }
 
-    QLineEdit* edit(const QString& name) const
+    // Every control of both pages that edits a value, found by its kind.
+    QWidgetList editingControls() const
     {
-        auto* found = dialog.findChild<QLineEdit*>(name);
-        if (!found)
-            qFatal("no edit named %s", qPrintable(name));
-        return found;
+        QWidgetList controls;
+        for (QWidget* w : dialog.pageTabs()->findChildren<QWidget*>())
+            if (w->inherits("QLineEdit") || w->inherits("QComboBox") || w->inherits("QListWidget"))
+                controls << w;
+        return controls;
     }
 
-    QString messageLog() const
+    QString takeLog() { return std::exchange(prompts->log, {}).join(QLatin1Char('\n')); }
+
+    static QByteArray bytesOf(const npf::CharacterRecord& record)
     {
-        QStringList lines;
-        for (const auto& message : prompts->messages)
-            lines << iconName(message.icon) + QStringLiteral(" | ") + message.caption + QStringLiteral(" | ")
-                    + message.text;
-        return lines.join(QLatin1Char('\n'));
+        const std::vector<char> bytes = npftools::buildNpfBytes(record, 1024, 41);
+        return QByteArray(bytes.data(), qsizetype(bytes.size()));
     }
 
+    QString write(const QByteArray& bytes, const QString& name = QStringLiteral("character.npf"))
+    {
+        QFile file(directory.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
+    }
+
+    QString load(const npf::CharacterRecord& record, const QString& name = QStringLiteral("character.npf"))
+    {
+        const QString path = write(bytesOf(record), name);
+        dialog.loadCharacter(path);
+        return path;
+    }
+
+    QTemporaryDir directory;
+    RecordingPrompts* prompts = new RecordingPrompts; // owned by the dialog
     EditorDialog dialog;
-    RecordingPrompts* prompts = nullptr;
 };
 
-// Edits of the Stats page in the order a save checks them.
-inline const QStringList statsEditNames {
-    QStringLiteral("generationEdit"),
-    QStringLiteral("healthEdit"),
-    QStringLiteral("manaEdit"),
-    QStringLiteral("bloodEdit"),
-    QStringLiteral("bloodRatingEdit"),
-    QStringLiteral("faithEdit"),
-    QStringLiteral("humanityEdit"),
-    QStringLiteral("totalXpEdit"),
-    QStringLiteral("strengthEdit"),
-    QStringLiteral("dexterityEdit"),
-    QStringLiteral("staminaEdit"),
-    QStringLiteral("perceptionEdit"),
-    QStringLiteral("intelligenceEdit"),
-    QStringLiteral("witsEdit"),
-    QStringLiteral("charismaEdit"),
-    QStringLiteral("manipulationEdit"),
-    QStringLiteral("appearanceEdit"),
-    QStringLiteral("soakFireEdit"),
-    QStringLiteral("soakSunEdit"),
-    QStringLiteral("soakFaithEdit"),
-    QStringLiteral("soakColdEdit"),
-    QStringLiteral("soakElecEdit"),
-};
+// The offset where a file first differs from the expected bytes, or -1.
+inline qsizetype firstDifference(const QString& path, const QByteArray& expected)
+{
+    QFile file(path);
+    const QByteArray actual = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const auto at = std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+    return actual == expected ? -1 : at.first - actual.begin();
+}

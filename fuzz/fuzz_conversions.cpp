@@ -1,5 +1,11 @@
-// Differential fuzzing of the typed-number conversions against oracles written
-// here from the field rules, plus the stability of what a real field shows.
+// Differential fuzzing of the typed-number conversions against an oracle
+// written here from the field rules, plus the stability of what a field shows.
+// The rules: only the first 31 characters count, with blanks (space, tab)
+// around the number. An integer is a sign and decimal digits, clamped to 32
+// bits. A real is a sign, digits with an optional full stop, and an exponent
+// after e, E, d or D, rounded once to the nearest float (strtof: the program
+// never leaves the C locale) and refused beyond the float range. Either is a
+// zero only when written with a leading 0.
 #include "editing/text_conversions.h"
 
 #include <algorithm>
@@ -9,129 +15,49 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <optional>
+#include <regex>
 #include <string>
-#include <string_view>
 
 namespace {
 
-void require(bool holds, const char* property, std::string_view text)
+void require(bool holds, const char* property)
 {
-    if (!holds) {
-        std::fprintf(stderr, "fuzz_conversions: %s for \"%.*s\"\n", property, static_cast<int>(text.size()),
-            text.data());
-        std::abort();
-    }
+    return holds ? void() : (std::fprintf(stderr, "fuzz_conversions: %s\n", property), std::abort());
 }
 
-// Only this many leading characters of a field's text count.
-constexpr std::size_t countedLength = 31;
+// The number in the counted part of a typed text, if the rule accepts it.
+std::optional<std::string> numberIn(std::string_view typed, const std::regex& rule)
+{
+    const std::string counted(typed.substr(0, 31));
+    std::smatch match;
+    return std::regex_match(counted, match, rule) ? std::optional(match.str(1)) : std::nullopt;
+}
 
-// A cursor over the counted part of a field's text.
-struct Scanner {
-    std::string_view text;
-    std::size_t at = 0;
-
-    explicit Scanner(std::string_view typed)
-        : text(typed.substr(0, countedLength))
-    {
-    }
-    bool done() const { return at == text.size(); }
-    char peek() const { return done() ? '\0' : text[at]; }
-    bool accept(std::string_view choices)
-    {
-        if (done() || choices.find(text[at]) == std::string_view::npos)
-            return false;
-        ++at;
-        return true;
-    }
-    void skipBlanks()
-    {
-        while (accept(" \t")) { }
-    }
-    bool isDigit() const { return !done() && text[at] >= '0' && text[at] <= '9'; }
-};
-
-// The integer rules: blanks, an optional sign, decimal digits, blanks, the
-// end; clamped to 32 bits; a zero only when the number is written with a leading 0.
 std::optional<std::int32_t> integerOracle(std::string_view typed)
 {
-    Scanner scan(typed);
-    scan.skipBlanks();
-    const char first = scan.peek();
-    const bool negative = scan.peek() == '-';
-    scan.accept("+-");
-    if (!scan.isDigit())
+    static const std::regex rule("[ \t]*([-+]?[0-9]+)[ \t]*");
+    const auto number = numberIn(typed, rule);
+    if (!number)
         return std::nullopt;
-    // Saturating far above the range keeps the accumulation exact where it matters.
-    constexpr long long saturation = 1LL << 40;
-    long long magnitude = 0;
-    while (scan.isDigit()) {
-        magnitude = std::min(magnitude * 10 + (scan.peek() - '0'), saturation);
-        ++scan.at;
-    }
-    scan.skipBlanks();
-    if (!scan.done())
-        return std::nullopt;
-    const long long value = std::clamp(negative ? -magnitude : magnitude,
-        static_cast<long long>(std::numeric_limits<std::int32_t>::min()),
-        static_cast<long long>(std::numeric_limits<std::int32_t>::max()));
-    if (value == 0 && first != '0')
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    const long long value
+        = std::clamp<long long>(std::strtoll(number->c_str(), nullptr, 10), INT32_MIN, INT32_MAX);
+    return value != 0 || number->front() == '0' ? std::optional(static_cast<std::int32_t>(value))
+                                                : std::nullopt;
 }
 
-// The real rules: blanks, sign, digits with an optional full stop, an
-// exponent after e, E, d or D, blanks, the end. strtof (the program never
-// leaves the C locale) rounds the accepted text once to the nearest float.
-std::optional<float> realOracle(std::string_view typed)
+// The bits of the float, so that -0 and 0 differ.
+std::optional<std::uint32_t> realOracle(std::string_view typed)
 {
-    Scanner scan(typed);
-    scan.skipBlanks();
-    const char first = scan.peek();
-    std::string number;
-    const auto copyDigits = [&] {
-        std::size_t count = 0;
-        for (; scan.isDigit(); ++count)
-            number += scan.text[scan.at++];
-        return count;
-    };
-    if (scan.accept("+-"))
-        number += scan.text[scan.at - 1];
-    std::size_t mantissaDigits = copyDigits();
-    if (scan.accept(".")) {
-        number += '.';
-        mantissaDigits += copyDigits();
-    }
-    if (mantissaDigits == 0)
+    static const std::regex rule("[ \t]*([-+]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eEdD][-+]?[0-9]+)?)[ \t]*");
+    auto number = numberIn(typed, rule);
+    if (!number)
         return std::nullopt;
-    if (scan.accept("eEdD")) {
-        number += 'e';
-        if (scan.accept("+-"))
-            number += scan.text[scan.at - 1];
-        if (copyDigits() == 0)
-            return std::nullopt;
-    }
-    scan.skipBlanks();
-    if (!scan.done())
-        return std::nullopt;
-
-    char* end = nullptr;
-    const float value = std::strtof(number.c_str(), &end);
-    require(end == number.c_str() + number.size(), "strtof stopped early on the oracle's text", number);
-    if (std::isinf(value))
-        return std::nullopt;
-    if (value == 0.0F && first != '0')
-        return std::nullopt;
-    return value;
-}
-
-bool sameFloat(std::optional<float> a, std::optional<float> b)
-{
-    if (!a || !b)
-        return a.has_value() == b.has_value();
-    return std::bit_cast<std::uint32_t>(*a) == std::bit_cast<std::uint32_t>(*b);
+    std::replace_if(
+        number->begin(), number->end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    const float value = std::strtof(number->c_str(), nullptr);
+    const bool accepted = !std::isinf(value) && (value != 0 || number->front() == '0');
+    return accepted ? std::optional(std::bit_cast<std::uint32_t>(value)) : std::nullopt;
 }
 
 } // namespace
@@ -139,29 +65,23 @@ bool sameFloat(std::optional<float> a, std::optional<float> b)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    require(editing::parseInteger(text) == integerOracle(text), "parseInteger disagrees with the oracle");
+    const auto real = editing::parseReal(text);
+    require(real ? realOracle(text) == std::bit_cast<std::uint32_t>(*real) : !realOracle(text),
+        "parseReal disagrees with the oracle");
 
-    require(
-        editing::parseInteger(text) == integerOracle(text), "parseInteger disagrees with the oracle", text);
-    require(
-        sameFloat(editing::parseReal(text), realOracle(text)), "parseReal disagrees with the oracle", text);
-
-    if (size < sizeof(std::uint32_t))
-        return 0;
+    // A shown integer reads back; a shown real reads back to a value shown the
+    // same way (not NaN, infinity or -0, whose texts the rules refuse).
     std::uint32_t bits = 0;
-    std::memcpy(&bits, data, sizeof bits);
-
+    std::memcpy(&bits, data, std::min(size, sizeof bits));
     const auto integer = static_cast<std::int32_t>(bits);
     require(editing::parseInteger(editing::formatInteger(integer)) == integer,
-        "a shown integer does not read back", editing::formatInteger(integer));
-
-    // A shown real must read back to a value shown the same way. Not for NaN,
-    // infinity and -0, whose texts the rules reject by design.
-    const float real = std::bit_cast<float>(bits);
-    if (!std::isfinite(real) || bits == 0x80000000U)
+        "a shown integer does not read back");
+    const float value = std::bit_cast<float>(bits);
+    if (!std::isfinite(value) || bits == 0x80000000U)
         return 0;
-    const std::string shown = editing::formatReal(real);
-    const std::optional<float> reread = editing::parseReal(shown);
-    require(reread.has_value(), "a shown real does not read back", shown);
-    require(editing::formatReal(*reread) == shown, "a shown real reads back as another text", shown);
+    const std::string shown = editing::formatReal(value);
+    const auto reread = editing::parseReal(shown);
+    require(reread && editing::formatReal(*reread) == shown, "a shown real does not read back as itself");
     return 0;
 }

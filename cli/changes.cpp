@@ -7,6 +7,7 @@
 #include "editing/model_table.h"
 #include "editing/text_conversions.h"
 #include "npf/npf_layout.h"
+#include "npf/overloaded.h"
 
 #include <charconv>
 #include <cstdint>
@@ -19,10 +20,6 @@ namespace {
 
 using editing::PageValues;
 using npf::CharacterRecord;
-
-template <class... Ts> struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
 
 constexpr std::string_view raceName = "race";
 constexpr std::string_view modelName = "model";
@@ -210,7 +207,7 @@ std::optional<std::string> applyChanges(std::span<const Change> changes, Charact
     PageValues values = editing::pageValuesOf(record);
     for (const Change& change : changes) {
         std::optional<std::string> error;
-        std::visit(Overloaded{
+        std::visit(npf::Overloaded{
                        [&](const TextChange& text) {
                            values.*text.value = text.bytes;
                            if (text.value == &PageValues::characterName)

@@ -5,6 +5,7 @@
 #include "editing/page_values.h"
 #include "editing/text_conversions.h"
 #include "npf/npf_layout.h"
+#include "npf/overloaded.h"
 
 #include <nlohmann/json.hpp>
 
@@ -23,10 +24,6 @@ using npf::CharacterRecord;
 using npf::FieldLayout;
 using npf::FloatBits;
 using Json = nlohmann::ordered_json;
-
-template <class... Ts> struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
 
 constexpr std::string_view bitPrefix = "bit ";
 
@@ -93,7 +90,7 @@ std::string raceText(std::int32_t race)
 
 std::string shownText(const FieldLayout& field, const CharacterRecord& record)
 {
-    return std::visit(Overloaded{
+    return std::visit(npf::Overloaded{
                           [&](std::string CharacterRecord::*member) {
                               std::string text = editing::utf8FromBytes(record.*member);
                               if (isField(field, &CharacterRecord::modelId)) {
@@ -129,7 +126,7 @@ std::string shownText(const FieldLayout& field, const CharacterRecord& record)
 // The unambiguous form diff compares by: texts quoted, every float exact.
 std::string exactText(const FieldLayout& field, const CharacterRecord& record)
 {
-    return std::visit(Overloaded{
+    return std::visit(npf::Overloaded{
                           [&](std::string CharacterRecord::*member) {
                               return dumpJson(Json(editing::utf8FromBytes(record.*member)));
                           },
@@ -265,7 +262,7 @@ std::string jsonOf(const CharacterRecord& record)
     Json object = Json::object();
     for (const FieldLayout& field : npf::npfFields) {
         const std::string name(field.name);
-        std::visit(Overloaded{
+        std::visit(npf::Overloaded{
                        [&](std::string CharacterRecord::*member) {
                            object[name] = editing::utf8FromBytes(record.*member);
                        },

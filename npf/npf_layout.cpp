@@ -1,18 +1,10 @@
 #include "npf_layout.h"
+#include "overloaded.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace npf {
-
-namespace {
-
-template <class... Ts> struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
-
-} // namespace
 
 using R = CharacterRecord;
 

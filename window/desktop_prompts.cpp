@@ -31,8 +31,8 @@ void DesktopPrompts::showMessage(Icon icon, const QString& caption, const QStrin
 
 QString DesktopPrompts::chooseFileToOpen()
 {
-    const QString filters = QCoreApplication::translate("DesktopPrompts", "NPF files (*.npf)") + QStringLiteral(";;")
-        + QCoreApplication::translate("DesktopPrompts", "All Files (*.*)");
+    const QString filters = QCoreApplication::translate("DesktopPrompts", "NPF files (*.npf)")
+        + QStringLiteral(";;") + QCoreApplication::translate("DesktopPrompts", "All Files (*.*)");
     // The dialog only answers with files that exist.
     return QFileDialog::getOpenFileName(owner, QString(), QString(), filters);
 }

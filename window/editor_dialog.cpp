@@ -55,7 +55,8 @@ QString droppedCharacterFile(const QMimeData* data)
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return {};
     const QString path = urls.front().toLocalFile();
-    return QFileInfo(path).suffix().compare(QStringLiteral("npf"), Qt::CaseInsensitive) == 0 ? path : QString();
+    return QFileInfo(path).suffix().compare(QStringLiteral("npf"), Qt::CaseInsensitive) == 0 ? path
+                                                                                             : QString();
 }
 
 // Cuts a combo back to its own entries, dropping what an earlier load appended.
@@ -89,8 +90,7 @@ EditorDialog::EditorDialog(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     createMenus();
 
-    buildCaption();
-    showCaption();
+    showCaptionFor({});
     enableEditing(false);
 }
 
@@ -119,7 +119,8 @@ void EditorDialog::createMenus()
 
 QUrl EditorDialog::guideUrl()
 {
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/veyrith/guide.html");
+    const QString path
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/veyrith/guide.html");
     return QUrl::fromLocalFile(QDir::cleanPath(path));
 }
 
@@ -128,8 +129,11 @@ void EditorDialog::buildCaption()
     captionText = tr("Veyrith 2 by ") + tr("the Veyrith team");
 }
 
-void EditorDialog::showCaption()
+void EditorDialog::showCaptionFor(const std::string& path)
 {
+    buildCaption();
+    if (!path.empty())
+        captionText += QStringLiteral(" - ") + QFile::decodeName(QByteArray::fromStdString(path));
     setWindowTitle(captionText);
 }
 
@@ -171,29 +175,24 @@ void EditorDialog::onFileOpen()
 void EditorDialog::restoreLoadedFile()
 {
     document.setPath(loadedPath);
-    buildCaption();
-    if (!loadedPath.empty())
-        captionText += QStringLiteral(" - ") + QFile::decodeName(QByteArray::fromStdString(loadedPath));
-    showCaption();
+    showCaptionFor(loadedPath);
 }
 
 void EditorDialog::loadCharacter(const QString& filePath)
 {
     document.setPath(QFile::encodeName(filePath).toStdString());
     if (!document.checkHeader()) {
-        prompts->showMessage(
-            UserPrompts::Icon::Stop, translated(messages::invalidFileCaption), translated(messages::invalidFile));
+        prompts->showMessage(UserPrompts::Icon::Stop, translated(messages::invalidFileCaption),
+            translated(messages::invalidFile));
         restoreLoadedFile();
         return;
     }
 
-    buildCaption();
-    captionText += QStringLiteral(" - ") + QFile::decodeName(QByteArray::fromStdString(document.path()));
-    showCaption();
+    showCaptionFor(document.path());
 
     if (!document.readFile()) {
-        prompts->showMessage(
-            UserPrompts::Icon::Stop, translated(messages::readFailedCaption), translated(messages::readFailed));
+        prompts->showMessage(UserPrompts::Icon::Stop, translated(messages::readFailedCaption),
+            translated(messages::readFailed));
         restoreLoadedFile();
         return;
     }

@@ -57,7 +57,8 @@ protected:
 private:
     void createMenus();
     void restoreLoadedFile();
-    void showCaption();
+    // The base caption, followed by the path of the file Save writes to, if any.
+    void showCaptionFor(const std::string& path);
     void selectRace(int race);
     void selectModel(const std::string& modelId);
 

@@ -33,7 +33,7 @@ MainPage::MainPage(QWidget* parent)
     exchange.addText(ui->nameEdit, &editing::PageValues::characterName);
     exchange.addText(ui->clanEdit, &editing::PageValues::clanName);
     exchange.addInteger(ui->cashEdit, &editing::PageValues::cash);
-    exchange.show(editing::PageValues {});
+    exchange.show(editing::PageValues{});
 }
 
 MainPage::~MainPage() = default;

@@ -52,7 +52,7 @@ bool PageExchange::readField(Field& field, PageValues& values, QString& failure)
             failure = QCoreApplication::translate("PageExchange", messages::textTooLong).arg(textLimit);
             return false;
         }
-        values.**member = bytesOfText(text);
+        values.** member = bytesOfText(text);
         return true;
     }
     // Only ASCII can make a number, so any other character fails whatever the encoding.
@@ -63,7 +63,7 @@ bool PageExchange::readField(Field& field, PageValues& values, QString& failure)
             failure = QCoreApplication::translate("PageExchange", messages::notAnInteger);
             return false;
         }
-        values.**member = *number;
+        values.** member = *number;
         return true;
     }
     const auto member = std::get<npf::FloatBits PageValues::*>(field.value);

@@ -33,17 +33,18 @@ StatsPage::StatsPage(QWidget* parent)
     exchange.addReal(ui->soakFaithEdit, &PageValues::soakFaith);
     exchange.addReal(ui->soakColdEdit, &PageValues::soakCold);
     exchange.addReal(ui->soakElecEdit, &PageValues::soakElec);
-    exchange.show(PageValues {});
+    exchange.show(PageValues{});
 }
 
 StatsPage::~StatsPage() = default;
 
 QList<QWidget*> StatsPage::editingControls() const
 {
-    return {ui->generationEdit, ui->healthEdit, ui->manaEdit, ui->bloodEdit, ui->bloodRatingEdit, ui->faithEdit,
-        ui->humanityEdit, ui->totalXpEdit, ui->strengthEdit, ui->dexterityEdit, ui->staminaEdit, ui->perceptionEdit,
-        ui->intelligenceEdit, ui->witsEdit, ui->charismaEdit, ui->manipulationEdit, ui->appearanceEdit,
-        ui->soakFireEdit, ui->soakSunEdit, ui->soakFaithEdit, ui->soakColdEdit, ui->soakElecEdit};
+    return {ui->generationEdit, ui->healthEdit, ui->manaEdit, ui->bloodEdit, ui->bloodRatingEdit,
+        ui->faithEdit, ui->humanityEdit, ui->totalXpEdit, ui->strengthEdit, ui->dexterityEdit,
+        ui->staminaEdit, ui->perceptionEdit, ui->intelligenceEdit, ui->witsEdit, ui->charismaEdit,
+        ui->manipulationEdit, ui->appearanceEdit, ui->soakFireEdit, ui->soakSunEdit, ui->soakFaithEdit,
+        ui->soakColdEdit, ui->soakElecEdit};
 }
 
 void StatsPage::showValues(const PageValues& values)

@@ -16,9 +16,9 @@ class NpfFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         directory = std::filesystem::temp_directory_path()
-            / ("veyrith-" + std::string(info->test_suite_name()) + "-" + info->name() + "-"
+            / (std::string("veyrith-") + test->test_suite_name() + "-" + test->name() + "-"
                 + std::to_string(::getpid()));
         std::filesystem::remove_all(directory);
         std::filesystem::create_directories(directory);
@@ -27,11 +27,9 @@ protected:
 
     std::string writeNpf(const std::vector<char>& bytes, const std::string& name = "character.npf")
     {
-        const auto path = directory / name;
-        EXPECT_TRUE(npftools::writeFileBytes(path, bytes));
-        return path.string();
+        EXPECT_TRUE(npftools::writeFileBytes(directory / name, bytes));
+        return (directory / name).string();
     }
-
     std::string writeNpf(const npf::CharacterRecord& record, std::size_t size, std::uint32_t seed = 7)
     {
         return writeNpf(npftools::buildNpfBytes(record, size, seed));

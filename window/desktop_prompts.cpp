@@ -32,7 +32,8 @@ void DesktopPrompts::showMessage(Icon icon, const QString& caption, const QStrin
 QString DesktopPrompts::chooseFileToOpen()
 {
     const QString filters = QCoreApplication::translate("DesktopPrompts", "NPF files (*.npf)")
-        + QStringLiteral(";;") + QCoreApplication::translate("DesktopPrompts", "All Files (*.*)");
+        // "*.*" would hide every file without a dot in its name here, so all files means "*".
+        + QStringLiteral(";;") + QCoreApplication::translate("DesktopPrompts", "All Files (*)");
     // The dialog only answers with files that exist.
     return QFileDialog::getOpenFileName(owner, QString(), QString(), filters);
 }

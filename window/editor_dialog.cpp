@@ -199,8 +199,8 @@ void EditorDialog::loadCharacter(const QString& filePath)
     loadedPath = document.path();
 
     const editing::PageValues values = editing::pageValuesOf(document.record);
-    selectRace(document.record.race);
-    selectModel(document.record.modelId);
+    selectRace(values.raceChoice);
+    selectModel(values.modelChoice, document.record.modelId);
     showActorFlags(values.actorFlags);
     tabs->mainPage()->showValues(values);
     tabs->statsPage()->showValues(values);
@@ -208,30 +208,28 @@ void EditorDialog::loadCharacter(const QString& filePath)
     saveItem->setEnabled(true);
 }
 
-void EditorDialog::selectRace(int race)
+void EditorDialog::selectRace(int raceChoice)
 {
     QComboBox* combo = tabs->mainPage()->raceCombo();
-    const int listed = static_cast<int>(editing::raceEntries.size());
-    removeExtraEntries(combo, listed);
-    if (race >= 0 && race < listed) {
-        combo->setCurrentIndex(race);
-        return;
+    removeExtraEntries(combo, static_cast<int>(editing::raceEntries.size()));
+    if (raceChoice == editing::noChoice) {
+        // A race outside the list is shown as such and saved back untouched.
+        combo->addItem(textOfBytes(editing::unknownRaceEntry));
+        raceChoice = combo->count() - 1;
     }
-    combo->addItem(textOfBytes(editing::unknownRaceEntry));
-    combo->setCurrentIndex(combo->count() - 1);
+    combo->setCurrentIndex(raceChoice);
 }
 
-void EditorDialog::selectModel(const std::string& modelId)
+void EditorDialog::selectModel(int modelChoice, const std::string& modelId)
 {
     QComboBox* combo = tabs->mainPage()->modelCombo();
     removeExtraEntries(combo, editing::ModelTable::rowCount);
-    if (const auto row = editing::ModelTable::findById(modelId)) {
-        combo->setCurrentIndex(*row);
-        return;
+    if (modelChoice == editing::noChoice) {
+        // An identifier the table does not know is shown as it is and saved back untouched.
+        combo->addItem(textOfBytes(modelId));
+        modelChoice = combo->count() - 1;
     }
-    // An identifier the table does not know is shown as it is and saved back untouched.
-    combo->addItem(textOfBytes(modelId));
-    combo->setCurrentIndex(combo->count() - 1);
+    combo->setCurrentIndex(modelChoice);
 }
 
 void EditorDialog::onFileSave()

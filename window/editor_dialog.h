@@ -59,8 +59,8 @@ private:
     void restoreLoadedFile();
     // The base caption, followed by the path of the file Save writes to, if any.
     void showCaptionFor(const std::string& path);
-    void selectRace(int race);
-    void selectModel(const std::string& modelId);
+    void selectRace(int raceChoice);
+    void selectModel(int modelChoice, const std::string& modelId);
 
     PageTabCtrl* tabs;
     QMenuBar* menus;

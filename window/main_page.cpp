@@ -55,7 +55,7 @@ QListWidget* MainPage::flagList() const
 
 QList<QWidget*> MainPage::editingControls() const
 {
-    return {ui->nameEdit, ui->clanEdit, ui->modelCombo, ui->raceCombo, ui->flagList, ui->cashEdit};
+    return exchange.controls() + QList<QWidget*>{ui->raceCombo, ui->modelCombo, ui->flagList};
 }
 
 void MainPage::showValues(const editing::PageValues& values)

@@ -28,6 +28,14 @@ void PageExchange::addReal(QLineEdit* edit, npf::FloatBits PageValues::*value)
     fields.push_back({edit, value, {}, {}});
 }
 
+QList<QWidget*> PageExchange::controls() const
+{
+    QList<QWidget*> edits;
+    for (const Field& field : fields)
+        edits.append(field.edit);
+    return edits;
+}
+
 void PageExchange::show(const PageValues& values)
 {
     for (Field& field : fields) {

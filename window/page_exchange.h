@@ -2,6 +2,7 @@
 
 #include "editing/page_values.h"
 
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <vector>
 
 class QLineEdit;
+class QWidget;
 class UserPrompts;
 
 // Moves a page's values between editing::PageValues and its edits, in the order
@@ -20,6 +22,9 @@ public:
     void addText(QLineEdit* edit, std::string editing::PageValues::*value);
     void addInteger(QLineEdit* edit, std::int32_t editing::PageValues::*value);
     void addReal(QLineEdit* edit, npf::FloatBits editing::PageValues::*value);
+
+    // The edits in exchange order.
+    QList<QWidget*> controls() const;
 
     void show(const editing::PageValues& values);
     bool read(editing::PageValues& values, UserPrompts& prompts);

@@ -40,11 +40,7 @@ StatsPage::~StatsPage() = default;
 
 QList<QWidget*> StatsPage::editingControls() const
 {
-    return {ui->generationEdit, ui->healthEdit, ui->manaEdit, ui->bloodEdit, ui->bloodRatingEdit,
-        ui->faithEdit, ui->humanityEdit, ui->totalXpEdit, ui->strengthEdit, ui->dexterityEdit,
-        ui->staminaEdit, ui->perceptionEdit, ui->intelligenceEdit, ui->witsEdit, ui->charismaEdit,
-        ui->manipulationEdit, ui->appearanceEdit, ui->soakFireEdit, ui->soakSunEdit, ui->soakFaithEdit,
-        ui->soakColdEdit, ui->soakElecEdit};
+    return exchange.controls();
 }
 
 void StatsPage::showValues(const PageValues& values)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/page_values.h"
+#include "npf/npf_layout.h"
 
 #include <QList>
 #include <QString>
@@ -30,7 +31,7 @@ public:
     bool read(editing::PageValues& values, UserPrompts& prompts);
 
     // Longest text a Name or Clan can hold in the file.
-    static constexpr int textLimit = 32;
+    static constexpr int textLimit = static_cast<int>(npf::textWidth);
 
 private:
     using Member = std::variant<std::string editing::PageValues::*, std::int32_t editing::PageValues::*,

@@ -25,13 +25,15 @@ constexpr std::string_view raceName = "race";
 constexpr std::string_view modelName = "model";
 constexpr std::string_view flagsName = "actorFlags";
 
+// Each text with the save step that also fills what derives from it.
 struct TextField {
     std::string_view name;
     std::string PageValues::*value;
+    void (*store)(const PageValues&, CharacterRecord&);
 };
 constexpr std::array<TextField, 2> textFields{{
-    {"characterName", &PageValues::characterName},
-    {"clanName", &PageValues::clanName},
+    {"characterName", &PageValues::characterName, editing::storeCharacterName},
+    {"clanName", &PageValues::clanName, editing::storeClanName},
 }};
 
 ParsedChange rejected(std::string_view field, std::string_view message)
@@ -65,7 +67,7 @@ ParsedChange parseText(const TextField& field, std::string_view value)
         return rejected(field.name, "Windows-1252 cannot hold some characters of this text.");
     if (bytes->size() > npf::textWidth)
         return rejected(field.name, tooLongMessage());
-    return {TextChange{field.value, std::move(*bytes)}, {}};
+    return {TextChange{field.value, field.store, std::move(*bytes)}, {}};
 }
 
 ParsedChange parseRace(std::string_view value)
@@ -210,10 +212,7 @@ std::optional<std::string> applyChanges(std::span<const Change> changes, Charact
         std::visit(npf::Overloaded{
                        [&](const TextChange& text) {
                            values.*text.value = text.bytes;
-                           if (text.value == &PageValues::characterName)
-                               editing::storeCharacterName(values, changed);
-                           else
-                               editing::storeClanName(values, changed);
+                           text.store(values, changed);
                        },
                        [&](const RaceChange& race) {
                            values.raceChoice = race.race;

@@ -13,6 +13,7 @@ namespace cli {
 
 struct TextChange {
     std::string editing::PageValues::*value;
+    void (*store)(const editing::PageValues&, npf::CharacterRecord&);
     std::string bytes; // Windows-1252
 };
 struct RaceChange {

@@ -7,7 +7,6 @@
 #include "editing/model_table.h"
 #include "npf/npf_document.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace cli {
@@ -97,9 +96,7 @@ int listModels(std::ostream& out)
 int listFlags(std::ostream& out)
 {
     for (int bit = 0; bit < editing::actorFlagCount; ++bit) {
-        std::array<char, 16> value{};
-        std::snprintf(value.data(), value.size(), "0x%08x", editing::actorFlagBit(bit));
-        out << bit << '\t' << value.data() << '\t' << flagName(bit) << '\n';
+        out << bit << '\t' << hexText(editing::actorFlagBit(bit)) << '\t' << flagName(bit) << '\n';
     }
     return success;
 }

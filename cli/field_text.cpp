@@ -50,13 +50,6 @@ char lowerAscii(char character)
     return character >= 'A' && character <= 'Z' ? static_cast<char>(character - 'A' + 'a') : character;
 }
 
-std::string hexFlags(editing::ActorFlags flags)
-{
-    std::array<char, 16> buffer{};
-    const int length = std::snprintf(buffer.data(), buffer.size(), "0x%08x", flags);
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
-}
-
 std::string joined(const std::vector<std::string>& pieces, std::string_view separator)
 {
     std::string text;
@@ -106,7 +99,7 @@ std::string shownText(const FieldLayout& field, const CharacterRecord& record)
                                   return editing::formatInteger(value) + " (" + raceText(value) + ")";
                               if (isField(field, &CharacterRecord::actorFlags)) {
                                   const auto flags = static_cast<editing::ActorFlags>(value);
-                                  std::string text = std::to_string(flags) + " (" + hexFlags(flags) + ")";
+                                  std::string text = std::to_string(flags) + " (" + hexText(flags) + ")";
                                   const auto names = flagNamesOf(flags);
                                   return names.empty() ? text : text + ": " + joined(names, ", ");
                               }
@@ -132,7 +125,7 @@ std::string exactText(const FieldLayout& field, const CharacterRecord& record)
                           },
                           [&](std::int32_t CharacterRecord::*member) {
                               if (isField(field, &CharacterRecord::actorFlags))
-                                  return hexFlags(static_cast<editing::ActorFlags>(record.*member));
+                                  return hexText(static_cast<std::uint32_t>(record.*member));
                               return editing::formatInteger(record.*member);
                           },
                           [&](FloatBits CharacterRecord::*member) {
@@ -171,11 +164,16 @@ void addReal(Json& object, const std::string& name, FloatBits value)
 
 } // namespace
 
-std::string bitsText(FloatBits value)
+std::string hexText(std::uint32_t bits)
 {
     std::array<char, 16> buffer{};
-    const int length = std::snprintf(buffer.data(), buffer.size(), "0x%08x", value.bits);
+    const int length = std::snprintf(buffer.data(), buffer.size(), "0x%08x", bits);
     return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+std::string bitsText(FloatBits value)
+{
+    return hexText(value.bits);
 }
 
 std::optional<FloatBits> parseBitsText(std::string_view text)

@@ -3,12 +3,16 @@
 #include "editing/actor_flags.h"
 #include "npf/character_record.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace cli {
+
+// Thirty-two bits as "0x" and eight lower-case hex digits.
+std::string hexText(std::uint32_t bits);
 
 // A float's bit pattern as "0x" and eight lower-case hex digits, the form that
 // scripts hand back to set for values a decimal cannot carry.

@@ -21,7 +21,7 @@ void report(std::ostream& err, const std::string& path, const char* message)
 // Reads the file the way the editor opens it: header check first, then every field.
 bool load(npf::NpfDocument& document, const std::string& path, std::ostream& err)
 {
-    document.setPath(path);
+    document.setPath(npf::pathFromUtf8(path));
     if (!document.checkHeader()) {
         report(err, path, editing::messages::invalidFile);
         return false;

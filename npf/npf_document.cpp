@@ -10,13 +10,24 @@ namespace {
 
 // Only regular files are ever opened: a FIFO or a device could block the
 // editor or answer with bytes that are not a file's.
-bool isRegularFile(const std::string& path)
+bool isRegularFile(const std::filesystem::path& path)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
 }
 
 } // namespace
+
+std::filesystem::path pathFromUtf8(std::string_view utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8Of(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 bool NpfDocument::checkHeader() const
 {

@@ -3,8 +3,10 @@
 #include "character_record.h"
 #include "npf_layout.h"
 
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 namespace npf {
 
@@ -15,8 +17,9 @@ class NpfDocument {
 public:
     virtual ~NpfDocument() = default;
 
-    void setPath(std::string path) { filePath = std::move(path); }
-    const std::string& path() const { return filePath; }
+    // The path is kept whole; on Windows it is wide, so any file name opens.
+    void setPath(std::filesystem::path path) { filePath = std::move(path); }
+    const std::filesystem::path& path() const { return filePath; }
 
     // True when the file is a regular file that starts with the supported header.
     bool checkHeader() const;
@@ -39,7 +42,13 @@ private:
     bool writeBytes(std::uint64_t offset, std::span<const char> bytes);
 
     std::fstream fileStream;
-    std::string filePath;
+    std::filesystem::path filePath;
 };
+
+// Paths travel through text as UTF-8 (command lines, JSON). On POSIX the bytes
+// pass through unchanged, so names in other encodings still reach their files;
+// on Windows they become the wide name the system opens.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string utf8Of(const std::filesystem::path& path);
 
 } // namespace npf

@@ -187,11 +187,11 @@ TEST_F(NpfDocumentTest, SaveChecksTheFileAgain)
             ASSERT_TRUE(writeFileBytes(document.path(), *replacement));
         else
             std::filesystem::remove(document.path());
-        if (immutable && std::system(("chattr +i '" + document.path() + "' 2>/dev/null").c_str()) != 0)
+        if (immutable && std::system(("chattr +i '" + document.path().string() + "' 2>/dev/null").c_str()) != 0)
             GTEST_SKIP() << "immutable row skipped: no working chattr here, and root ignores permission bits";
         EXPECT_EQ(document.saveFile(), saved) << name;
         if (immutable)
-            std::system(("chattr -i '" + document.path() + "'").c_str());
+            std::system(("chattr -i '" + document.path().string() + "'").c_str());
         EXPECT_EQ(std::filesystem::exists(document.path()), replacement.has_value()) << name;
         EXPECT_EQ(readFileBytes(document.path()),
             saved ? buildNpfBytes(document.record, 1200, 3) : replacement.value_or(std::vector<char>{}))

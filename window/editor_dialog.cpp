@@ -129,11 +129,11 @@ void EditorDialog::buildCaption()
     captionText = tr("Veyrith 2 by ") + tr("the Veyrith team");
 }
 
-void EditorDialog::showCaptionFor(const std::string& path)
+void EditorDialog::showCaptionFor(const std::filesystem::path& path)
 {
     buildCaption();
     if (!path.empty())
-        captionText += QStringLiteral(" - ") + QFile::decodeName(QByteArray::fromStdString(path));
+        captionText += QStringLiteral(" - ") + QFile::decodeName(QByteArray::fromStdString(path.native()));
     setWindowTitle(captionText);
 }
 

@@ -58,7 +58,7 @@ private:
     void createMenus();
     void restoreLoadedFile();
     // The base caption, followed by the path of the file Save writes to, if any.
-    void showCaptionFor(const std::string& path);
+    void showCaptionFor(const std::filesystem::path& path);
     void selectRace(int raceChoice);
     void selectModel(int modelChoice, const std::string& modelId);
 
@@ -69,5 +69,5 @@ private:
     QString captionText;
     // The last file that loaded whole, so that a rejected file never becomes
     // the one Save writes to. Empty until a load succeeds.
-    std::string loadedPath;
+    std::filesystem::path loadedPath;
 };

@@ -4,7 +4,6 @@
 #include "npf_layout.h"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -35,13 +34,6 @@ public:
     CharacterRecord record;
 
 private:
-    bool readFields(CharacterRecord& into);
-    bool writeFields();
-    std::optional<std::uint64_t> measureSize();
-    bool readBytes(std::uint64_t offset, std::span<char> out);
-    bool writeBytes(std::uint64_t offset, std::span<const char> bytes);
-
-    std::fstream fileStream;
     std::filesystem::path filePath;
 };
 

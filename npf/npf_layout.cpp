@@ -2,65 +2,36 @@
 #include "overloaded.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cassert>
+#include <istream>
 
 namespace npf {
 
-using R = CharacterRecord;
+namespace {
 
-const std::array<FieldLayout, 51> npfFields{{
-    {"characterName", &R::characterName, Anchor::Start, 8},
-    {"characterNameCopy", &R::characterNameCopy, Anchor::End, 110},
-    {"clanName", &R::clanName, Anchor::Start, 72},
-    {"totalXpCopy", &R::totalXpCopy, Anchor::Start, 104},
-    {"carriedTailInt", &R::carriedTailInt, Anchor::End, 78},
-    {"totalXp", &R::totalXp, Anchor::End, 74},
-    {"modelId", &R::modelId, Anchor::Start, 120},
-    {"shortCode", &R::shortCode, Anchor::Start, 152},
-    {"bodyFile", &R::bodyFile, Anchor::Start, 408},
-    {"headFile", &R::headFile, Anchor::End, 66},
-    {"soundSet", &R::soundSet, Anchor::Start, 356},
-    {"clanKey", &R::clanKey, Anchor::Start, 502},
-    {"race", &R::race, Anchor::Start, 484},
-    {"actorFlags", &R::actorFlags, Anchor::Start, 476},
-    {"carriedFloat600", &R::carriedFloat600, Anchor::Start, 600},
-    {"generation", &R::generation, Anchor::Start, 716},
-    {"cash", &R::cash, Anchor::Start, 490},
-    {"healthCopy", &R::healthCopy, Anchor::Start, 536},
-    {"health", &R::health, Anchor::Start, 540},
-    {"manaCopy", &R::manaCopy, Anchor::Start, 632},
-    {"mana", &R::mana, Anchor::Start, 752},
-    {"bloodCopy", &R::bloodCopy, Anchor::Start, 588},
-    {"blood", &R::blood, Anchor::Start, 744},
-    {"bloodRating", &R::bloodRating, Anchor::Start, 740},
-    {"humanity", &R::humanity, Anchor::Start, 708},
-    {"faith", &R::faith, Anchor::Start, 720},
-    {"strengthCopy", &R::strengthCopy, Anchor::Start, 564},
-    {"strength", &R::strength, Anchor::Start, 680},
-    {"dexterityCopy", &R::dexterityCopy, Anchor::Start, 568},
-    {"dexterity", &R::dexterity, Anchor::Start, 684},
-    {"staminaCopy", &R::staminaCopy, Anchor::Start, 572},
-    {"stamina", &R::stamina, Anchor::Start, 688},
-    {"perceptionCopy", &R::perceptionCopy, Anchor::Start, 576},
-    {"perception", &R::perception, Anchor::Start, 692},
-    {"intelligenceCopy", &R::intelligenceCopy, Anchor::Start, 580},
-    {"intelligence", &R::intelligence, Anchor::Start, 696},
-    {"witsCopy", &R::witsCopy, Anchor::Start, 584},
-    {"wits", &R::wits, Anchor::Start, 700},
-    {"charismaCopy", &R::charismaCopy, Anchor::Start, 608},
-    {"charisma", &R::charisma, Anchor::Start, 724},
-    {"manipulationCopy", &R::manipulationCopy, Anchor::Start, 612},
-    {"manipulation", &R::manipulation, Anchor::Start, 728},
-    {"appearanceCopy", &R::appearanceCopy, Anchor::Start, 616},
-    {"appearance", &R::appearance, Anchor::Start, 732},
-    {"soakElec", &R::soakElec, Anchor::Start, 792},
-    {"soakFire", &R::soakFire, Anchor::Start, 772},
-    {"soakSun", &R::soakSun, Anchor::Start, 776},
-    {"soakFaith", &R::soakFaith, Anchor::Start, 780},
-    {"soakCold", &R::soakCold, Anchor::Start, 784},
-    {"carriedFloat788", &R::carriedFloat788, Anchor::Start, 788},
-    {"carriedFloat768", &R::carriedFloat768, Anchor::Start, 768},
-}};
+std::optional<std::uint64_t> measureSize(std::istream& stream)
+{
+    if (!stream.seekg(0, std::ios::end))
+        return std::nullopt;
+    const std::streamoff end = stream.tellg();
+    return end < 0 ? std::nullopt : std::optional<std::uint64_t>(end);
+}
+
+bool readBytes(std::istream& stream, std::uint64_t offset, std::span<char> out)
+{
+    stream.seekg(static_cast<std::streamoff>(offset));
+    stream.read(out.data(), static_cast<std::streamsize>(out.size()));
+    return stream.good() && stream.gcount() == static_cast<std::streamsize>(out.size());
+}
+
+bool writeBytes(std::ostream& stream, std::uint64_t offset, std::span<const char> bytes)
+{
+    stream.seekp(static_cast<std::streamoff>(offset));
+    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return stream.good();
+}
+
+} // namespace
 
 void putLittleEndian(std::uint32_t value, std::span<char> out)
 {
@@ -78,6 +49,7 @@ std::uint32_t getLittleEndian(std::span<const char> in)
 
 void encodeField(const FieldLayout& field, const CharacterRecord& record, std::span<char> out)
 {
+    assert(out.size() >= field.width());
     std::visit(Overloaded{
                    [&](std::string CharacterRecord::*text) {
                        const std::string& value = record.*text;
@@ -95,6 +67,7 @@ void encodeField(const FieldLayout& field, const CharacterRecord& record, std::s
 
 void decodeField(const FieldLayout& field, std::span<const char> in, CharacterRecord& record)
 {
+    assert(in.size() >= field.width());
     std::visit(Overloaded{
                    [&](std::string CharacterRecord::*text) {
                        const auto end = std::find(in.begin(), in.begin() + textWidth, '\0');
@@ -115,6 +88,44 @@ bool isSupportedHeader(std::span<const char> firstBytes)
     const bool magicMatches = std::equal(headerMagic.begin(), headerMagic.end(), firstBytes.begin());
     const auto version = static_cast<std::int32_t>(getLittleEndian(firstBytes.subspan(versionOffset)));
     return magicMatches && version == supportedVersion;
+}
+
+bool readFields(std::istream& stream, CharacterRecord& into)
+{
+    const auto size = measureSize(stream);
+    if (!size)
+        return false;
+    CharacterRecord read;
+    std::array<char, textWidth> buffer{};
+    for (const FieldLayout& field : npfFields) {
+        const auto offset = field.offsetIn(*size);
+        const std::span<char> bytes(buffer.data(), field.width());
+        if (!offset || !readBytes(stream, *offset, bytes))
+            return false;
+        decodeField(field, bytes, read);
+    }
+    into = std::move(read);
+    return true;
+}
+
+bool writeFields(std::iostream& stream, const CharacterRecord& record)
+{
+    // The file may have changed since it was read. Write nothing unless it is
+    // still an NPF file that holds every field whole.
+    const auto size = measureSize(stream);
+    std::array<char, headerSize> header{};
+    if (!size || *size < minimumFileSize || !readBytes(stream, 0, header) || !isSupportedHeader(header))
+        return false;
+
+    std::array<char, textWidth> buffer{};
+    for (const FieldLayout& field : npfFields) {
+        const auto offset = field.offsetIn(*size);
+        const std::span<char> bytes(buffer.data(), field.width());
+        encodeField(field, record, bytes);
+        if (!offset || !writeBytes(stream, *offset, bytes))
+            return false;
+    }
+    return stream.flush().good();
 }
 
 } // namespace npf

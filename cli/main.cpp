@@ -1,5 +1,6 @@
 #include "changes.h"
 #include "commands.h"
+#include "utf8_command_line.h"
 
 #include <CLI/CLI.hpp>
 
@@ -71,7 +72,8 @@ int main(int argc, char** argv)
     auto* flags = app.add_subcommand("flags", "Print the flag table: bit, value, label");
 
     try {
-        app.parse(argc, argv);
+        const cli::Utf8CommandLine arguments(argc, argv);
+        app.parse(arguments.count(), arguments.values());
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error);
         return status == 0 ? cli::success : cli::usageError;

@@ -1,4 +1,4 @@
-execute_process(COMMAND ${GENERATOR} ${SCRATCH} RESULT_VARIABLE result)
+execute_process(COMMAND ${EMULATOR} ${GENERATOR} ${SCRATCH} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "the sample generator failed")
 endif()

@@ -4,9 +4,9 @@
 #include "tools/npf_builder.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -19,7 +19,7 @@ protected:
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         directory = std::filesystem::temp_directory_path()
             / (std::string("veyrith-") + test->test_suite_name() + "-" + test->name() + "-"
-                + std::to_string(::getpid()));
+                + std::to_string(std::random_device()()));
         std::filesystem::remove_all(directory);
         std::filesystem::create_directories(directory);
     }

@@ -1,8 +1,9 @@
 # The two ways in: `make run` starts the editor, `make test` runs every test.
 BUILD_DIR ?= build
+WINDOWS_BUILD_DIR ?= build-windows
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build screenshots clean
+.PHONY: run test test-windows deps build screenshots clean
 
 run: build
 	$(BUILD_DIR)/bin/veyrith
@@ -12,6 +13,15 @@ test: build
 
 deps:
 	@tools/install-deps.sh
+
+# The file layer, editing and veyrith-npf built for Windows with MinGW-w64 and
+# tested under Wine, then the tool's zip.
+test-windows:
+	@tools/install-deps.sh windows
+	cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS)
+	cmake --build $(WINDOWS_BUILD_DIR)
+	ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure
+	packaging/check-windows-zip.sh $(WINDOWS_BUILD_DIR)
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
@@ -23,4 +33,4 @@ screenshots: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bin/render_screenshots samples/mireille.npf docs/screenshots
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_BUILD_DIR)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs a built tree into a scratch prefix and builds its Debian package,
-# then checks that a desktop finds everything where it looks for it:
+# then checks that a desktop finds everything where it looks for it, and that
+# the package ships stripped programs while the build tree keeps its debug
+# information:
 #   packaging/check-install.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -36,4 +38,14 @@ depends="$(dpkg-deb -f "$package" Depends)"
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins; do
     grep -q "$library" <<<"$depends" || { echo "package: does not depend on $library ($depends)" >&2; exit 1; }
 done
-echo "install and package: ${#expected[@]} files in place, depends on: $depends"
+recommends="$(dpkg-deb -f "$package" Recommends)"
+grep -q xdg-utils <<<"$recommends" || { echo "package: does not recommend xdg-utils" >&2; exit 1; }
+
+has_debug() { [[ "$(readelf -S --wide "$1")" == *' .debug_'* ]]; }
+dpkg-deb -x "$package" "$prefix/deb"
+for program in veyrith veyrith-npf; do
+    ! has_debug "$prefix/deb/usr/bin/$program" || { echo "package: $program carries debug sections" >&2; exit 1; }
+    has_debug "$build/bin/$program" || { echo "build: $program lost its debug information" >&2; exit 1; }
+done
+echo "install and package: ${#expected[@]} files in place, programs stripped ($(du -sh "$prefix/deb/usr/bin" | cut -f1))," \
+    "depends on: $depends; recommends: $recommends"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the tools need, and
-# returns at once when every one of them is already there.
+# returns at once when every one of them is already there:
+#   tools/install-deps.sh           the native build
+#   tools/install-deps.sh windows   the MinGW-w64 cross-build and Wine for its tests
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,9 @@ packages=(
     xvfb xauth imagemagick fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file hyperfine time
 )
+if [[ "${1:-}" == windows ]]; then
+    packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest libcli11-dev nlohmann-json3-dev wine64)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -8,6 +8,7 @@
 #endif
 
 #include <optional>
+#include <sstream>
 #include <tuple>
 
 namespace {
@@ -65,6 +66,18 @@ std::vector<char> sampleFile(std::size_t size, std::vector<char> head = {})
     auto bytes = buildNpfBytes(sampleCharacter(), size, 3);
     std::copy(head.begin(), head.end(), bytes.begin());
     return bytes;
+}
+
+// A save whose flush fails is a failed save, though every write went into the buffer.
+TEST(NpfLayout, AFailedFlushIsAFailedSave)
+{
+    struct FailingFlush : std::stringbuf {
+        int sync() override { return -1; }
+    } buffer;
+    const auto bytes = sampleFile(1000);
+    buffer.str(std::string(bytes.begin(), bytes.end()));
+    std::iostream stream(&buffer);
+    EXPECT_FALSE(writeFields(stream, sampleCharacter()));
 }
 
 class NpfDocumentTest : public NpfFileTest { };

@@ -1,19 +1,15 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for a fixed budget on a copy of its seed corpus:
+# Runs every fuzz target of a built VEYRITH_FUZZ=ON tree for FUZZ_SECONDS each
+# (default 30) on a copy of its seeds; fails on a finding and keeps its input:
 #   fuzz/run-fuzzers.sh BUILD_DIR
-# BUILD_DIR is a build configured with VEYRITH_FUZZ=ON and already built.
-# FUZZ_SECONDS sets the budget of each target (default 30). Fails on any
-# finding and keeps the input that caused it.
 set -euo pipefail
 
 [[ $# -eq 1 ]] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 corpus_dir="$(cd "$(dirname "$0")" && pwd)/corpus"
 seconds="${FUZZ_SECONDS:-30}"
-# Findings are reported by libFuzzer itself; the sanitizers must stop at the first.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
-# The runs grow their corpus; a scratch copy keeps the repository as it is.
 work="$(mktemp -d "${TMPDIR:-/tmp}/veyrith-fuzz.XXXXXX")"
 status=0
 for target in fuzz_reader fuzz_conversions fuzz_cp1252; do

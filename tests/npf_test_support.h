@@ -20,7 +20,6 @@ protected:
         directory = std::filesystem::temp_directory_path()
             / (std::string("veyrith-") + test->test_suite_name() + "-" + test->name() + "-"
                 + std::to_string(std::random_device()()));
-        std::filesystem::remove_all(directory);
         std::filesystem::create_directories(directory);
     }
     void TearDown() override { std::filesystem::remove_all(directory); }

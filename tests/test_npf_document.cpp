@@ -50,9 +50,8 @@ CharacterRecord distinctRecord(std::uint32_t seed)
     std::mt19937 random(seed);
     CharacterRecord record;
     for (const auto& field : npfFields) {
-        std::string bytes(field.width(), '\0');
-        for (char& byte : bytes)
-            byte = static_cast<char>(1 + random() % 255);
+        std::string bytes(textWidth, '\0');
+        std::generate(bytes.begin(), bytes.end(), [&] { return static_cast<char>(1 + random() % 255); });
         decodeField(field, bytes, record);
     }
     record.carriedFloat600 = FloatBits{0x7F800001}; // signalling NaN
@@ -184,20 +183,18 @@ TEST_F(NpfDocumentTest, HeaderSizeAndTheSaveLookingAgain)
 // never reaches the file its cut prefix names.
 TEST_F(NpfDocumentTest, OnlyRegularFilesWholePaths)
 {
-    const auto deep = directory / std::string(90, 'a') / std::string(90, 'b') / std::string(90, 'c');
-    std::filesystem::create_directories(deep);
-    const auto longPath = deep / "long.npf";
+    const auto longPath = directory / std::string(250, 'a') / "long.npf"; // over 260 characters
     const auto cut = std::filesystem::path(longPath.native().substr(0, 259));
+    std::filesystem::create_directory(longPath.parent_path());
     ASSERT_TRUE(writeFileBytes(longPath, sampleFile(1000)) && writeFileBytes(cut, sampleFile(1000, {'P'})));
+    const std::vector<std::pair<std::filesystem::path, std::optional<bool>>> rows{
 #ifdef _WIN32
-    std::vector<std::pair<std::filesystem::path, std::optional<bool>>> rows{
-        {"NUL", false}, {"CON", false}, {longPath, std::nullopt}};
+        {"NUL", false}, {"CON", false}, {longPath, std::nullopt},
 #else
-    std::vector<std::pair<std::filesystem::path, std::optional<bool>>> rows{
-        {"/dev/null", false}, {directory / "fifo", false}, {longPath, true}};
-    ASSERT_EQ(::mkfifo(rows[1].first.c_str(), 0600), 0);
+        {"/dev/null", false}, {directory / "fifo", (::mkfifo((directory / "fifo").c_str(), 0600), false)},
+        {longPath, true},
 #endif
-    rows.insert(rows.end(), {{directory / "missing.npf", false}, {directory, false}});
+        {directory / "missing.npf", false}, {directory, false}};
     for (const auto& [path, regular] : rows) {
         NpfDocument document;
         document.setPath(path);
@@ -209,10 +206,8 @@ TEST_F(NpfDocumentTest, OnlyRegularFilesWholePaths)
     }
     EXPECT_FALSE(std::filesystem::exists(directory / "missing.npf"));
     EXPECT_EQ(readFileBytes(cut), sampleFile(1000, {'P'}));
-    // MinGW cannot list a directory at a long path (it lists the current one), so remove_all fails.
-    std::filesystem::remove(cut);
-    for (auto path = longPath; path != directory; path = path.parent_path())
-        std::filesystem::remove(path);
+    // MinGW cannot list a directory at a long path (it lists the current one), so remove_all would fail.
+    EXPECT_TRUE(std::filesystem::remove(longPath) && std::filesystem::remove(longPath.parent_path()));
 }
 
 } // namespace

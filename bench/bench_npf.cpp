@@ -8,7 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
+#include <random>
 
 namespace {
 
@@ -16,7 +16,7 @@ namespace {
 std::string sparseCharacterFile(std::size_t size)
 {
     const auto path = std::filesystem::temp_directory_path()
-        / ("veyrith-bench-" + std::to_string(size) + "-" + std::to_string(::getpid()) + ".npf");
+        / ("veyrith-bench-" + std::to_string(size) + "-" + std::to_string(std::random_device()()) + ".npf");
     constexpr std::size_t edge = 4096;
     const auto small = npftools::buildNpfBytes(npftools::sampleCharacter(), 2 * edge);
     npftools::writeFileBytes(path, {});

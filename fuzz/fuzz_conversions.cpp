@@ -1,11 +1,14 @@
 // Differential fuzzing of the typed-number conversions against an oracle
-// written here from the field rules, plus the stability of what a field shows.
+// written here from the field rules, the stability of what a field shows, and
+// the Windows-1252 mapping: file bytes survive the trip through text, and text
+// the mapping accepts comes back unchanged.
 // The rules: only the first 31 characters count, with blanks (space, tab)
 // around the number. An integer is a sign and decimal digits, clamped to 32
 // bits. A real is a sign, digits with an optional full stop, and an exponent
 // after e, E, d or D, rounded once to the nearest float (strtof: the program
 // never leaves the C locale) and refused beyond the float range. Either is a
 // zero only when written with a leading 0.
+#include "editing/cp1252.h"
 #include "editing/text_conversions.h"
 
 #include <algorithm>
@@ -65,6 +68,11 @@ std::optional<std::uint32_t> realOracle(std::string_view typed)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const auto roundTrip = editing::bytesFromUtf8(editing::utf8FromBytes(text));
+    require(roundTrip && *roundTrip == text, "bytes to text to bytes is not the identity");
+    if (const auto asBytes = editing::bytesFromUtf8(text))
+        require(editing::utf8FromBytes(*asBytes) == text, "accepted text does not come back unchanged");
+
     require(editing::parseInteger(text) == integerOracle(text), "parseInteger disagrees with the oracle");
     const auto real = editing::parseReal(text);
     require(real ? realOracle(text) == std::bit_cast<std::uint32_t>(*real) : !realOracle(text),

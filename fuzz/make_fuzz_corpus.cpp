@@ -34,8 +34,8 @@ int main(int argc, char** argv)
         {"fuzz_conversions/real", bytes("+12.5D-3 ")},
         {"fuzz_conversions/beyond-float", bytes("3.4028236e38")},
         {"fuzz_conversions/shown", bytes(editing::formatReal(1.0F / 3.0F))},
-        {"fuzz_cp1252/every-byte", bytes(everyByte)},
-        {"fuzz_cp1252/every-character", bytes(editing::utf8FromBytes(everyByte))},
+        {"fuzz_conversions/every-byte", bytes(everyByte)},
+        {"fuzz_conversions/every-character", bytes(editing::utf8FromBytes(everyByte))},
     };
     for (const auto& [name, content] : seeds) {
         std::filesystem::create_directories((std::filesystem::path(argv[1]) / name).parent_path());

@@ -12,7 +12,7 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/veyrith-fuzz.XXXXXX")"
 status=0
-for target in fuzz_reader fuzz_conversions fuzz_cp1252; do
+for target in fuzz_reader fuzz_conversions; do
     binary="$1/bin/$target"
     [[ -x "$binary" ]] || { echo "$target: not built in $1/bin" >&2; exit 2; }
     mkdir -p "$work/$target/corpus" "$work/$target/findings"

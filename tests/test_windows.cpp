@@ -14,30 +14,15 @@ using npftools::sampleCharacter;
 
 class WindowsTest : public NpfFileTest {
 protected:
-    // The built tool (beside this test, where CreateProcessW looks first), run
-    // from a wide command line as a console would; output holds what it printed.
-    DWORD runTool(const std::vector<std::wstring>& arguments)
+    // The built tool run by the console's command interpreter from a wide
+    // command line; output holds what it printed. The test runs in bin/.
+    int runTool(const std::vector<std::wstring>& arguments)
     {
         std::wstring line = VEYRITH_NPF_TOOL;
         for (const auto& argument : arguments)
             line += L" \"" + argument + L"\"";
-        SECURITY_ATTRIBUTES inherited{sizeof(inherited), nullptr, TRUE};
-        const auto outPath = directory / "out.txt";
-        HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = startup.hStdError = out;
-        PROCESS_INFORMATION process{};
-        DWORD status = 99;
-        if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-            WaitForSingleObject(process.hProcess, INFINITE);
-            GetExitCodeProcess(process.hProcess, &status);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-        }
-        CloseHandle(out);
-        const auto bytes = readFileBytes(outPath);
+        const int status = _wsystem((line + L" >\"" + (directory / "out.txt").native() + L"\" 2>&1").c_str());
+        const auto bytes = readFileBytes(directory / "out.txt");
         output.assign(bytes.begin(), bytes.end());
         return status;
     }
@@ -64,7 +49,7 @@ TEST_F(WindowsTest, NamesOutsideTheCodePage)
     const auto a = folder / L"Жук.npf";
     const auto b = folder / L"😀.npf";
     const auto missing = folder / L"世界-missing.npf";
-    const std::vector<std::tuple<std::vector<std::wstring>, DWORD, std::string>> rows{
+    const std::vector<std::tuple<std::vector<std::wstring>, int, std::string>> rows{
         {{L"diff", a, b}, 0, ""},
         {{L"set", a, L"characterName=Zoë"}, 0, ""},
         {{L"show", a}, 0, "characterName      Zo\xC3\xAB\r\n"},

@@ -2,12 +2,15 @@
 
 #include "changes.h"
 #include "field_text.h"
+#include "snapshot.h"
 
 #include "editing/messages.h"
 #include "editing/model_table.h"
 #include "npf/npf_document.h"
 
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 namespace cli {
 
@@ -41,6 +44,61 @@ int showCharacter(const std::string& path, bool asJson, std::ostream& out, std::
     if (!load(document, path, err))
         return fileFailure;
     out << (asJson ? jsonOf(document.record) : listingOf(document.record));
+    return success;
+}
+
+int showCharacters(const std::vector<std::string>& paths, bool asJson, std::ostream& out, std::ostream& err)
+{
+    if (paths.size() == 1)
+        return showCharacter(paths.front(), asJson, out, err);
+    int status = success;
+    bool first = true;
+    for (const std::string& path : paths) {
+        npf::NpfDocument document;
+        if (!load(document, path, err)) {
+            status = fileFailure;
+            continue;
+        }
+        if (asJson)
+            out << jsonLineOf(document.record, path);
+        else
+            out << (first ? "" : "\n") << "==> " << path << " <==\n" << listingOf(document.record);
+        first = false;
+    }
+    return status;
+}
+
+int restoreCharacter(
+    const std::string& snapshot, const std::string& path, std::istream& standardInput, std::ostream& err)
+{
+    const SnapshotText text = loadSnapshotText(snapshot, standardInput);
+    if (!text.text) {
+        err << text.error << '\n';
+        return fileFailure;
+    }
+    ReadSnapshot read = readSnapshot(*text.text);
+    if (!read.record) {
+        err << read.error << '\n';
+        return usageError;
+    }
+    npf::NpfDocument document;
+    if (!load(document, path, err))
+        return fileFailure;
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(document.path(), sizeError);
+    if (sizeError) {
+        report(err, path, editing::messages::readFailed);
+        return fileFailure;
+    }
+    if (const auto unkept = unkeptField(*read.record, size)) {
+        err << *unkept << '\n';
+        return usageError;
+    }
+    document.record = std::move(*read.record);
+    if (!document.saveFile()) {
+        report(err, path, editing::messages::saveFailed);
+        return fileFailure;
+    }
     return success;
 }
 

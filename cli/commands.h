@@ -16,6 +16,17 @@ enum ExitStatus : int {
 
 int showCharacter(const std::string& path, bool asJson, std::ostream& out, std::ostream& err);
 
+// show for each file in turn; with several, each is headed by its path (or
+// carries it as "file" in JSON Lines). A file that cannot be read is reported
+// and the others are still shown.
+int showCharacters(const std::vector<std::string>& paths, bool asJson, std::ostream& out, std::ostream& err);
+
+// Writes the fifty-one values of a show --json snapshot (a path, or "-" for
+// standardInput) into the file exactly as they stand, without the editor's
+// rules. Nothing is written unless the whole snapshot is sound.
+int restoreCharacter(
+    const std::string& snapshot, const std::string& path, std::istream& standardInput, std::ostream& err);
+
 // Checks every argument before the file is read, and writes only when all of
 // them apply.
 int setFields(const std::string& path, const std::vector<std::string>& arguments, std::ostream& err);

@@ -20,7 +20,15 @@ constexpr const char* jsonFooter
       "reads back to the same 32-bit value. A float no decimal can carry (\"nan\", \"inf\",\n"
       "\"-inf\" as strings, or -0) has \"<field>Bits\": \"0x........\" beside it: its bit\n"
       "pattern, which set takes back as the value. \"actorFlags\" is the unsigned number,\n"
-      "followed by \"actorFlagLabels\", the names of its set flags.";
+      "followed by \"actorFlagLabels\", the names of its set flags. With several files,\n"
+      "one object a line (JSON Lines), each with \"file\", the path as given, first.";
+
+constexpr const char* restoreFooter
+    = "SNAPSHOT is what show --json printed for one character (or one of its lines for\n"
+      "several files), or - for standard input. Every field is written exactly as the\n"
+      "snapshot holds it, without the editor's rules: copies stay as they are, and texts,\n"
+      "model strings and float bits come back byte for byte. The whole snapshot is\n"
+      "checked first; a missing, unknown or malformed key writes nothing (exit status 2).";
 
 std::string setFooter()
 {
@@ -50,11 +58,13 @@ int main(int argc, char** argv)
 
     std::string file;
     std::string otherFile;
+    std::vector<std::string> files;
+    std::string snapshot;
     bool asJson = false;
 
-    auto* show = app.add_subcommand("show", "List the fifty-one fields of a character file");
+    auto* show = app.add_subcommand("show", "List the fifty-one fields of character files");
     show->add_flag("--json", asJson, "Print the fields as one JSON object");
-    show->add_option("FILE", file, "Character file")->required();
+    show->add_option("FILE", files, "Character files")->required();
     show->footer(jsonFooter);
 
     auto* set = app.add_subcommand("set", "Change fields as the editor's Save would, in place");
@@ -65,6 +75,11 @@ int main(int argc, char** argv)
     auto* diff = app.add_subcommand("diff", "List the fields whose values differ; exit 1 when some do");
     diff->add_option("FILE_A", file, "First character file")->required();
     diff->add_option("FILE_B", otherFile, "Second character file")->required();
+
+    auto* restore = app.add_subcommand("restore", "Write a show --json snapshot back into a character file");
+    restore->add_option("SNAPSHOT", snapshot, "The snapshot's file, or - for standard input")->required();
+    restore->add_option("FILE", file, "Character file")->required();
+    restore->footer(restoreFooter);
 
     auto* models = app.add_subcommand("models",
         "Print the model table: index, display name, identifier, body file, "
@@ -80,7 +95,7 @@ int main(int argc, char** argv)
     }
 
     if (show->parsed())
-        return cli::showCharacter(file, asJson, std::cout, std::cerr);
+        return cli::showCharacters(files, asJson, std::cout, std::cerr);
     if (set->parsed()) {
         std::vector<std::string> arguments;
         for (const std::string& argument : set->remaining()) {
@@ -93,6 +108,8 @@ int main(int argc, char** argv)
         }
         return cli::setFields(file, arguments, std::cerr);
     }
+    if (restore->parsed())
+        return cli::restoreCharacter(snapshot, file, std::cin, std::cerr);
     if (diff->parsed())
         return cli::diffCharacters(file, otherFile, std::cout, std::cerr);
     if (models->parsed())

@@ -1,0 +1,367 @@
+#include "snapshot.h"
+
+#include "field_text.h"
+
+#include "editing/cp1252.h"
+#include "npf/npf_document.h"
+#include "npf/npf_layout.h"
+#include "npf/overloaded.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <limits>
+#include <map>
+#include <set>
+
+namespace cli {
+
+namespace {
+
+// Everything restore says about a snapshot. %1 is the key at fault, %2 and %3 details.
+namespace said {
+constexpr std::string_view unreadable = "%1: Could not read the snapshot.";
+constexpr std::string_view tooLarge
+    = "The snapshot is larger than %1 bytes; show --json never prints that much.";
+constexpr std::string_view notJson = "The snapshot is not JSON (the first fault is at byte %1).";
+constexpr std::string_view notAnObject = "The snapshot is not one JSON object, as show --json prints it.";
+constexpr std::string_view hugeNumber = "%1: holds a number too large to read.";
+constexpr std::string_view twice = "%1: given twice.";
+constexpr std::string_view unknown = "%1: not a key of a snapshot.";
+constexpr std::string_view missing = "%1: missing from the snapshot.";
+constexpr std::string_view notText = "%1: expected a string.";
+constexpr std::string_view cannotHold = "%1: Windows-1252 cannot hold some characters of this text.";
+constexpr std::string_view zeroCharacter
+    = "%1: a text in the file ends at a zero character, so it cannot hold one.";
+constexpr std::string_view tooLong = "%1: longer than %2 bytes in Windows-1252.";
+constexpr std::string_view notInteger = "%1: expected a whole number from -2147483648 to 2147483647.";
+constexpr std::string_view notFlags = "%1: expected a whole number from 0 to 4294967295.";
+constexpr std::string_view notReal
+    = "%1: expected a number, or \"nan\", \"inf\" or \"-inf\" with %1Bits beside it.";
+constexpr std::string_view outOfRange = "%1: outside the range of a 32-bit float.";
+constexpr std::string_view notBits = "%1Bits: expected \"0x\" and 8 hex digits.";
+constexpr std::string_view disagree = "%1: the value and %1Bits (%2) disagree.";
+constexpr std::string_view notLabels = "%1: expected a list of flag names.";
+constexpr std::string_view labelsDisagree = "%1: does not match actorFlags, whose flags are: %2.";
+constexpr std::string_view notKept
+    = "%1: a file of %2 bytes cannot keep this value, since %3 overlaps it there.";
+} // namespace said
+
+using npf::CharacterRecord;
+using npf::FieldLayout;
+using npf::FloatBits;
+using Json = nlohmann::json;
+
+// A snapshot is about two kilobytes; this leaves room for any indentation.
+constexpr std::size_t largestSnapshot = 1 << 20;
+constexpr std::string_view bitsSuffix = "Bits";
+constexpr std::string_view labelsKey = "actorFlagLabels";
+constexpr std::string_view fileKey = "file"; // set by show for several files; says nothing about the values
+
+std::string say(std::string_view pattern, std::string_view first, std::string_view second = {},
+    std::string_view third = {})
+{
+    std::string text(pattern);
+    const std::array<std::pair<std::string_view, std::string_view>, 3> fills{
+        {{"%1", first}, {"%2", second}, {"%3", third}}};
+    for (const auto& [mark, fill] : fills) {
+        for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at + fill.size()))
+            text.replace(at, mark.size(), fill);
+    }
+    return text;
+}
+
+std::string joined(const std::vector<std::string>& pieces)
+{
+    std::string text;
+    for (const auto& piece : pieces)
+        text += (text.empty() ? "" : ", ") + piece;
+    return text;
+}
+
+bool isFloatField(const FieldLayout& field)
+{
+    return std::holds_alternative<FloatBits CharacterRecord::*>(field.member);
+}
+
+bool isKnownKey(const std::string& key)
+{
+    for (const FieldLayout& field : npf::npfFields) {
+        if (key == field.name
+            || (isFloatField(field) && key == std::string(field.name) + std::string(bitsSuffix)))
+            return true;
+    }
+    return key == labelsKey || key == fileKey;
+}
+
+// A JSON whole number as a 64-bit integer; nothing for fractions and for
+// numbers too large for it.
+std::optional<std::int64_t> wholeOf(const Json& value)
+{
+    if (value.is_number_unsigned()) {
+        const auto number = value.get<std::uint64_t>();
+        if (number > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+            return std::nullopt;
+        return static_cast<std::int64_t>(number);
+    }
+    if (value.is_number_integer())
+        return value.get<std::int64_t>();
+    return std::nullopt;
+}
+
+// A JSON number as the float a script's reader gets through a double, which
+// is how show checks that its decimals read back. Nothing past the largest
+// float: a double there rounds to infinity, which a decimal cannot stand for.
+std::optional<FloatBits> floatOf(const Json& number)
+{
+    if (const auto whole = wholeOf(number))
+        return FloatBits::fromValue(static_cast<float>(*whole));
+    const double wide = number.get<double>();
+    constexpr double roundsToInfinity = 0x1.ffffffp127; // halfway from the largest float to 2^128
+    if (!(std::fabs(wide) < roundsToInfinity))
+        return std::nullopt;
+    constexpr double largest = std::numeric_limits<float>::max();
+    return FloatBits::fromValue(
+        static_cast<float>(std::fabs(wide) > largest ? std::copysign(largest, wide) : wide));
+}
+
+// The decimal show prints beside the bits: the shortest that reads back to the
+// float, which for a few floats (7.038531e-26) reads through a double as a neighbour.
+bool isShownDecimal(const Json& value, FloatBits bits)
+{
+    const std::string shown = exactRealText(bits);
+    double wide = 0;
+    const auto [end, error] = std::from_chars(shown.data(), shown.data() + shown.size(), wide);
+    return error == std::errc{}
+    && std::bit_cast<std::uint64_t>(wide) == std::bit_cast<std::uint64_t>(value.get<double>());
+}
+
+std::optional<std::string> readText(const std::string& name, const Json& value, std::string& into)
+{
+    if (!value.is_string())
+        return say(said::notText, name);
+    auto bytes = editing::bytesFromUtf8(value.get_ref<const std::string&>());
+    if (!bytes)
+        return say(said::cannotHold, name);
+    if (bytes->find('\0') != std::string::npos)
+        return say(said::zeroCharacter, name);
+    if (bytes->size() > npf::textWidth)
+        return say(said::tooLong, name, std::to_string(npf::textWidth));
+    into = std::move(*bytes);
+    return std::nullopt;
+}
+
+// actorFlags holds the unsigned number show prints; the others are signed.
+std::optional<std::string> readInteger(
+    const std::string& name, const Json& value, bool flags, std::int32_t& into)
+{
+    const auto whole = wholeOf(value);
+    const std::int64_t lowest = flags ? 0 : std::numeric_limits<std::int32_t>::min();
+    const std::int64_t highest
+        = flags ? std::numeric_limits<std::uint32_t>::max() : std::numeric_limits<std::int32_t>::max();
+    if (!whole || *whole < lowest || *whole > highest)
+        return say(flags ? said::notFlags : said::notInteger, name);
+    into = static_cast<std::int32_t>(static_cast<std::uint32_t>(*whole));
+    return std::nullopt;
+}
+
+// The decimal, or the string show prints for a value no decimal carries, and
+// the bits when given: with both, they must name the same float.
+std::optional<std::string> readReal(const std::string& name, const Json& snapshot, FloatBits& into)
+{
+    const Json& value = snapshot.at(name);
+    std::optional<FloatBits> bits;
+    const std::string bitsKey = name + std::string(bitsSuffix);
+    if (const auto given = snapshot.find(bitsKey); given != snapshot.end()) {
+        if (given->is_string())
+            bits = parseBitsText(given->get_ref<const std::string&>());
+        if (!bits)
+            return say(said::notBits, name);
+    }
+    std::optional<FloatBits> decimal;
+    if (value.is_number()) {
+        decimal = floatOf(value);
+        if (!decimal)
+            return say(said::outOfRange, name);
+    } else if (!bits || (value != "nan" && value != "inf" && value != "-inf")) {
+        return say(said::notReal, name);
+    }
+    if (!bits) {
+        into = *decimal;
+        return std::nullopt;
+    }
+    const bool agree = decimal ? *decimal == *bits || isShownDecimal(value, *bits)
+                               : exactRealText(*bits) == value.get_ref<const std::string&>();
+    if (!agree)
+        return say(said::disagree, name, bitsText(*bits));
+    into = *bits;
+    return std::nullopt;
+}
+
+std::optional<std::string> readField(const FieldLayout& field, const Json& snapshot, CharacterRecord& record)
+{
+    const std::string name(field.name);
+    if (!snapshot.contains(name))
+        return say(said::missing, name);
+    const Json& value = snapshot.at(name);
+    return std::visit(
+        npf::Overloaded{
+            [&](std::string CharacterRecord::*member) { return readText(name, value, record.*member); },
+            [&](std::int32_t CharacterRecord::*member) {
+                const bool flags = member == &CharacterRecord::actorFlags;
+                return readInteger(name, value, flags, record.*member);
+            },
+            [&](FloatBits CharacterRecord::*member) { return readReal(name, snapshot, record.*member); },
+        },
+        field.member);
+}
+
+// The labels only describe actorFlags; a list that says otherwise is a hand
+// edit gone wrong, and guessing which of the two was meant would be wrong half the time.
+std::optional<std::string> checkLabels(const Json& snapshot, const CharacterRecord& record)
+{
+    const auto labels = snapshot.find(labelsKey);
+    if (labels == snapshot.end())
+        return std::nullopt;
+    const std::string name(labelsKey);
+    if (!labels->is_array())
+        return say(said::notLabels, name);
+    std::vector<std::string> listed;
+    for (const Json& label : *labels) {
+        if (!label.is_string())
+            return say(said::notLabels, name);
+        listed.push_back(label.get<std::string>());
+    }
+    const auto expected = flagNamesOf(static_cast<editing::ActorFlags>(record.actorFlags));
+    if (listed != expected)
+        return say(said::labelsDisagree, name, expected.empty() ? "none" : joined(expected));
+    return std::nullopt;
+}
+
+std::optional<std::string> checkKeys(const Json& snapshot)
+{
+    for (const auto& [key, value] : snapshot.items()) {
+        if (!isKnownKey(key))
+            return say(said::unknown, key);
+        if (key == fileKey && !value.is_string())
+            return say(said::notText, key);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+SnapshotText loadSnapshotText(const std::string& source, std::istream& standardInput)
+{
+    std::ifstream file;
+    if (source != "-")
+        file.open(npf::pathFromUtf8(source), std::ios::binary);
+    std::istream& in = source == "-" ? standardInput : file;
+    if (source != "-" && !file.is_open())
+        return {std::nullopt, say(said::unreadable, source)};
+    std::string text(largestSnapshot + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad())
+        return {std::nullopt, say(said::unreadable, source)};
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return {std::move(text), {}};
+}
+
+ReadSnapshot readSnapshot(std::string_view text)
+{
+    if (text.size() > largestSnapshot)
+        return {std::nullopt, say(said::tooLarge, std::to_string(largestSnapshot))};
+
+    // The parser keeps the last of two equal keys; a snapshot naming a field
+    // twice is refused instead of silently taking one of them.
+    std::set<std::string> keys;
+    std::string lastKey = "The snapshot";
+    std::optional<std::string> repeated;
+    const Json::parser_callback_t noteKeys = [&](int depth, Json::parse_event_t event, Json& parsed) {
+        if (depth != 1 || event != Json::parse_event_t::key)
+            return true;
+        lastKey = parsed.get<std::string>();
+        if (!keys.insert(lastKey).second && !repeated)
+            repeated = lastKey;
+        return true;
+    };
+    Json snapshot;
+    try {
+        snapshot = Json::parse(text, noteKeys);
+    } catch (const Json::parse_error& error) {
+        return {std::nullopt, say(said::notJson, std::to_string(error.byte))};
+    } catch (const Json::exception&) { // the parser's one other complaint: a number past any double
+        return {std::nullopt, say(said::hugeNumber, lastKey)};
+    }
+    if (!snapshot.is_object())
+        return {std::nullopt, std::string(said::notAnObject)};
+    if (repeated)
+        return {std::nullopt, say(said::twice, *repeated)};
+    if (auto error = checkKeys(snapshot))
+        return {std::nullopt, std::move(*error)};
+
+    CharacterRecord record;
+    for (const FieldLayout& field : npf::npfFields) {
+        if (auto error = readField(field, snapshot, record))
+            return {std::nullopt, std::move(*error)};
+    }
+    if (auto error = checkLabels(snapshot, record))
+        return {std::nullopt, std::move(*error)};
+    return {std::move(record), {}};
+}
+
+std::string jsonLineOf(const CharacterRecord& record, const std::string& file)
+{
+    // Re-read rather than rebuilt, so the line says exactly what show --json
+    // says for the file alone.
+    nlohmann::ordered_json line{{std::string(fileKey), file}};
+    const auto object = nlohmann::ordered_json::parse(jsonOf(record), nullptr, false);
+    if (object.is_object())
+        line.update(object);
+    return line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
+}
+
+std::optional<std::string> unkeptField(const CharacterRecord& record, std::uint64_t fileSize)
+{
+    // The save's writes, in its order, into the bytes they land on.
+    std::map<std::uint64_t, char> bytes;
+    std::array<char, npf::textWidth> buffer{};
+    for (const FieldLayout& field : npf::npfFields) {
+        const auto offset = field.offsetIn(fileSize);
+        if (!offset)
+            return std::nullopt; // the save itself refuses such a file
+        npf::encodeField(field, record, buffer);
+        for (std::size_t i = 0; i < field.width(); ++i)
+            bytes[*offset + i] = buffer[i];
+    }
+    std::array<char, npf::textWidth> kept{};
+    for (const FieldLayout& field : npf::npfFields) {
+        const std::uint64_t start = *field.offsetIn(fileSize);
+        for (std::size_t i = 0; i < field.width(); ++i)
+            kept[i] = bytes[start + i];
+        CharacterRecord readBack = record;
+        npf::decodeField(field, std::span<const char>(kept.data(), field.width()), readBack);
+        npf::encodeField(field, readBack, kept);
+        npf::encodeField(field, record, buffer);
+        if (std::equal(
+                buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(field.width()), kept.begin()))
+            continue;
+        // The last field written over this one's bytes.
+        std::string_view over;
+        for (const FieldLayout* other = &field + 1; other != npf::npfFields.end(); ++other) {
+            const std::uint64_t at = *other->offsetIn(fileSize);
+            if (at < start + field.width() && start < at + other->width())
+                over = other->name;
+        }
+        return say(said::notKept, field.name, std::to_string(fileSize), over);
+    }
+    return std::nullopt;
+}
+
+} // namespace cli

@@ -4,26 +4,27 @@
 // lands at a wrong offset, or a byte that should not have moved, shows up.
 #include "window_test_support.h"
 
-#include <QComboBox>
-#include <QDir>
+#include "file_paths.h"
+#include "test_fixtures.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
-#include <QListWidget>
 #include <QMimeData>
-#include <QProcess>
-#include <QScopeGuard>
 
 #include <limits>
+#include <optional>
 
 using npf::CharacterRecord;
 using npf::FloatBits;
 
 Q_DECLARE_METATYPE(npf::CharacterRecord)
+Q_DECLARE_METATYPE(QList<Step>)
 
 namespace {
 
 const QString saved = QStringLiteral("information | Veyrith | File saved successfully.");
+// A folder whose name no single-byte code page holds.
+const QString farAway = QStringLiteral("Zo\u00EB \u041F\u0451\u0442\u0440 \u4E16\u754C \U0001F987/");
 
 // A character as a save leaves it: every pair equal, its clan key and model
 // strings its own, and values that the pages cannot show exactly.
@@ -93,14 +94,13 @@ void LoadSaveTest::loadShowsTheCharacter()
     QFETCH(int, race);
     QFETCH(QString, shown);
 
-    const CharacterRecord sample = npftools::sampleCharacter();
-    CharacterRecord earlier = sample;
-    earlier.modelId = "mp_earlier";
-    earlier.race = 9;
-    earlier.actorFlags = ~sample.actorFlags;
+    CharacterRecord record = npftools::sampleCharacter();
+    record.modelId = "mp_earlier";
+    record.race = 9;
+    record.actorFlags = ~record.actorFlags;
     Editor e;
-    e.load(earlier, QStringLiteral("earlier.npf"));
-    CharacterRecord record = sample;
+    e.load(record, QStringLiteral("earlier.npf"));
+    record = npftools::sampleCharacter();
     record.modelId = modelId.toStdString();
     record.race = race;
     record.generation = FloatBits::fromValue(13);
@@ -112,39 +112,41 @@ void LoadSaveTest::loadShowsTheCharacter()
     e.load(record);
 
     // The selected row, its text and the entry count of each combo.
-    const auto shownBy = [](const QComboBox* c) {
+    const auto shownBy = [&](const char* name) {
+        const auto* c = e.find<QComboBox>(QLatin1String(name));
         return QStringLiteral("%1 %2 of %3").arg(c->currentIndex()).arg(c->currentText()).arg(c->count());
     };
-    QCOMPARE(shownBy(e.mainPage()->modelCombo()) + QStringLiteral(", ") + shownBy(e.mainPage()->raceCombo()),
-        shown);
-    QCOMPARE(e.dialog.collectActorFlags(), static_cast<quint32>(sample.actorFlags));
-    const QStringList numbers{"generationEdit 13", "healthEdit 0.5", "manaEdit 0.333333", "bloodEdit 1234.57",
-        "faithEdit 1e+06", "cashEdit -5"};
-    for (const QString& number : numbers)
-        QCOMPARE(e.edit(number.section(QLatin1Char(' '), 0, 0))->text(), number.section(QLatin1Char(' '), 1));
+    QCOMPARE(shownBy("modelCombo") + QStringLiteral(", ") + shownBy("raceCombo"), shown);
+    const QListWidget* flags = e.find<QListWidget>(QStringLiteral("flagList"));
+    for (int bit = 0; bit < 32; ++bit)
+        QCOMPARE(flags->item(bit)->checkState() == Qt::Checked, bool(record.actorFlags >> bit & 1));
+    for (const QString number : {"generationEdit 13", "healthEdit 0.5", "manaEdit 0.333333",
+             "bloodEdit 1234.57", "faithEdit 1e+06", "cashEdit -5"})
+        QCOMPARE(e.find(number.section(' ', 0, 0))->text(), number.section(' ', 1));
 }
 
 void LoadSaveTest::saveWritesThePagesIntoTheFile_data()
 {
-    // An edit is "control=text"; a combo takes the text as its row, and the
-    // flag list has that row's box clicked.
+    QTest::addColumn<QString>("file");
     QTest::addColumn<CharacterRecord>("loaded");
-    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QList<Step>>("steps");
     QTest::addColumn<CharacterRecord>("expected");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
 
+    const QString file = QStringLiteral("character.npf");
     const CharacterRecord tidy = tidyCharacter();
     const CharacterRecord messy = untidy(tidy);
     CharacterRecord custom = tidy;
     custom.race = 7;
     custom.modelId = "mp_custom";
-    QTest::newRow("no edits") << messy << QStringList() << tidy << saved << "";
-    QTest::newRow("race and model outside the lists") << custom << QStringList() << custom << saved << "";
+    QTest::newRow("no edits") << file << messy << QList<Step>() << tidy << saved << "";
+    QTest::newRow("race and model outside the lists")
+        << file << custom << QList<Step>() << custom << saved << "";
     for (const quint32 flags : {0u, 0xFFFFFFFFu, 0x80000000u}) {
         CharacterRecord flagged = tidy;
         flagged.actorFlags = static_cast<std::int32_t>(flags);
-        QTest::addRow("flags %x", flags) << flagged << QStringList() << flagged << saved << "";
+        QTest::addRow("flags %x", flags) << file << flagged << QList<Step>() << flagged << saved << "";
     }
 
     CharacterRecord edited = tidy;
@@ -152,81 +154,75 @@ void LoadSaveTest::saveWritesThePagesIntoTheFile_data()
     edited.clanName = " a B\xC9\tc ";
     edited.clanKey = "ab\xE9\tc";
     edited.race = 3;
-    edited.modelId = "mp_samuel_da";
-    edited.bodyFile = "SamuelDA.nod";
-    edited.headFile = "samuelDAH.nod";
-    edited.shortCode = "SAMUEL";
-    edited.soundSet = "mpSamuel.nag";
+    fixtures::putSamuelModel(edited);
     edited.actorFlags = static_cast<std::int32_t>(0x80008080u);
     edited.cash = std::numeric_limits<std::int32_t>::min();
     edited.totalXp = edited.totalXpCopy = 7;
     edited.generation = FloatBits::fromValue(1000);
     edited.health = edited.healthCopy = FloatBits::fromValue(0.1F);
     edited.soakElec = FloatBits::fromValue(22.5F);
-    QTest::newRow("every kind of control edited")
-        << messy
-        << QStringList{"nameEdit=\u00C9lodie \u2020", "clanEdit= a B\u00C9\tc ", "raceCombo=3",
-               "modelCombo=13", "flagList=31", "flagList=3", "cashEdit=-99999999999", "totalXpEdit= \t007 ",
-               "generationEdit=1d3", "healthEdit=.1", "soakElecEdit=+2.25E1"}
+    QTest::newRow("every kind of control edited, in a far-away folder")
+        << farAway + file << messy
+        << QList{typeInto("nameEdit", QStringLiteral("\u00C9lodie \u2020")),
+               typeInto("clanEdit", QStringLiteral(" a B\u00C9\tc ")), choose("raceCombo", 3),
+               choose("modelCombo", 13), clickFlag(31), clickFlag(3), typeInto("cashEdit", "-99999999999"),
+               typeInto("totalXpEdit", " \t007 "), typeInto("generationEdit", "1d3"),
+               typeInto("healthEdit", ".1"), typeInto("soakElecEdit", "+2.25E1")}
         << edited << saved << "";
 
+    // A failing field is brought into view, whichever page shows.
     const QString check = QStringLiteral("exclamation | test_load_save | Please enter ");
-    QTest::newRow("cash and generation bad")
-        << messy << QStringList{"nameEdit=Changed", "raceCombo=4", "cashEdit=12abc", "generationEdit=x"}
+    QTest::newRow("cash and generation bad, Stats showing")
+        << file << messy
+        << QList{typeInto("nameEdit", "Changed"), choose("raceCombo", 4), typeInto("cashEdit", "12abc"),
+               typeInto("generationEdit", "x"), clickTab(1)}
         << messy << check + "an integer."
         << "cashEdit";
-    QTest::newRow("a stats field bad")
-        << messy << QStringList{"healthEdit=1,5", "soakElecEdit=x"} << messy << check + "a number."
+    QTest::newRow("a stats field bad, Main showing")
+        << file << messy << QList{typeInto("healthEdit", "1,5"), typeInto("soakElecEdit", "x"), clickTab(0)}
+        << messy << check + "a number."
         << "healthEdit";
 }
 
 void LoadSaveTest::saveWritesThePagesIntoTheFile()
 {
+    QFETCH(QString, file);
     QFETCH(CharacterRecord, loaded);
-    QFETCH(QStringList, edits);
+    QFETCH(QList<Step>, steps);
     QFETCH(CharacterRecord, expected);
     QFETCH(QString, message);
     QFETCH(QString, focus);
 
     Editor e;
     e.dialog.show();
-    const QString path = e.load(loaded);
-    QListWidget* flags = e.mainPage()->flagList();
-    for (const QString& edit : edits) {
-        const QString control = edit.section(QLatin1Char('='), 0, 0);
-        const QString text = edit.section(QLatin1Char('='), 1);
-        if (QLineEdit* line = e.edit(control))
-            line->setText(text);
-        else if (auto* combo = e.dialog.findChild<QComboBox*>(control))
-            combo->setCurrentIndex(text.toInt());
-        else if (QListWidgetItem* flag = flags->item(text.toInt())) {
-            flags->scrollToItem(flag);
-            const QRect box = flags->visualItemRect(flag);
-            QTest::mouseClick(flags->viewport(), Qt::LeftButton, {},
-                box.topLeft() + QPoint(box.height(), box.height()) / 2);
-        }
-    }
+    const QString path = e.load(loaded, file);
+    QVERIFY(e.dialog.windowTitle().endsWith(QStringLiteral(" - ") + path));
+    for (const Step& step : steps)
+        step(e);
     // Nothing reaches the record before the save.
-    QVERIFY(e.dialog.document.record == loaded);
-    e.dialog.onFileSave();
+    QVERIFY(e.dialog.record() == loaded);
+    e.item(QStringLiteral("&Save"))->trigger();
 
     QCOMPARE(e.takeLog(), message);
     QCOMPARE(firstDifference(path, Editor::bytesOf(expected)), -1);
-    QVERIFY(e.dialog.document.record == expected);
+    QVERIFY(e.dialog.record() == expected);
     if (!focus.isEmpty()) {
-        QCOMPARE(e.dialog.focusWidget(), e.edit(focus));
-        QCOMPARE(e.edit(focus)->selectedText(), e.edit(focus)->text());
+        QVERIFY(e.tabs()->currentWidget()->isAncestorOf(e.find(focus)));
+        QCOMPARE(e.dialog.focusWidget(), e.find(focus));
+        QCOMPARE(e.find(focus)->selectedText(), e.find(focus)->text());
     }
 }
+
+enum class Fault { OpenInstead, ReplaceAtSave, LockAtSave, DirectoryAtSave };
 
 void LoadSaveTest::failuresNeverLoseTheLastGoodFile_data()
 {
     // After a good file is (or is not) dropped onto the window and its cash
-    // edited, another file with these bytes is opened, or the good file is
-    // replaced by them (removed where there are none), made immutable or
-    // turned into a directory before a save.
+    // edited, File > Open chooses another file with these bytes, or the good
+    // file is replaced by them (removed where there are none), made immutable
+    // or turned into a directory before a save.
     QTest::addColumn<bool>("loadFirst");
-    QTest::addColumn<QString>("step");
+    QTest::addColumn<Fault>("fault");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
 
@@ -235,28 +231,29 @@ void LoadSaveTest::failuresNeverLoseTheLastGoodFile_data()
     for (const bool loadFirst : {false, true}) {
         const char* when = loadFirst ? "after a load" : "before any load";
         QTest::addRow("invalid header opened %s", when)
-            << loadFirst << "open" << QByteArray(1024, 'x')
+            << loadFirst << Fault::OpenInstead << QByteArray(1024, 'x')
             << "stop | Invalid file | File is not a valid NPF file.";
         QTest::addRow("too short opened %s", when)
-            << loadFirst << "open" << good.left(200) << "stop | Error | Could not read NPF file.";
+            << loadFirst << Fault::OpenInstead << good.left(200) << "stop | Error | Could not read NPF file.";
     }
-    QTest::newRow("deleted at save") << true << "replace" << QByteArray() << notSaved;
-    QTest::newRow("truncated at save") << true << "replace" << good.left(795) << notSaved;
-    QTest::newRow("not an NPF file at save") << true << "replace" << QByteArray(1024, 'x') << notSaved;
-    QTest::newRow("unwritable at save") << true << "lock" << good << notSaved;
-    QTest::newRow("a directory at save") << true << "mkdir" << QByteArray() << notSaved;
+    QTest::newRow("deleted at save") << true << Fault::ReplaceAtSave << QByteArray() << notSaved;
+    QTest::newRow("truncated at save") << true << Fault::ReplaceAtSave << good.left(795) << notSaved;
+    QTest::newRow("not an NPF file at save")
+        << true << Fault::ReplaceAtSave << QByteArray(1024, 'x') << notSaved;
+    QTest::newRow("unwritable at save") << true << Fault::LockAtSave << good << notSaved;
+    QTest::newRow("a directory at save") << true << Fault::DirectoryAtSave << QByteArray() << notSaved;
 }
 
 void LoadSaveTest::failuresNeverLoseTheLastGoodFile()
 {
     QFETCH(bool, loadFirst);
-    QFETCH(QString, step);
+    QFETCH(Fault, fault);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
 
     Editor e;
     CharacterRecord good = npftools::sampleCharacter();
-    const QString goodPath = e.write(Editor::bytesOf(good), QStringLiteral("good.NPF"));
+    const QString goodPath = e.write(Editor::bytesOf(good), farAway + QStringLiteral("good.NPF"));
     if (loadFirst) {
         QMimeData drag;
         drag.setUrls({QUrl::fromLocalFile(goodPath)});
@@ -269,28 +266,24 @@ void LoadSaveTest::failuresNeverLoseTheLastGoodFile()
     }
     const QString caption = e.dialog.windowTitle();
     QCOMPARE(caption.endsWith(QStringLiteral(" - ") + goodPath), loadFirst);
-    e.edit(QStringLiteral("cashEdit"))->setText(QStringLiteral("31337"));
+    e.find(QStringLiteral("cashEdit"))->setText(QStringLiteral("31337"));
 
-    const bool open = step == QLatin1String("open");
+    const bool open = fault == Fault::OpenInstead;
     const QString target = open ? e.directory.filePath(QStringLiteral("rejected.npf")) : goodPath;
     QFile::remove(target);
-    if (step == QLatin1String("mkdir"))
+    if (fault == Fault::DirectoryAtSave)
         QVERIFY(QDir().mkdir(target));
     else if (!bytes.isEmpty())
-        e.write(bytes, QFileInfo(target).fileName());
-    // Root writes through permission bits, but not through the immutable attribute.
-    const auto chattr = [&](const char* change) {
-        return QProcess::execute(QStringLiteral("chattr"), {QLatin1String(change), target}) == 0;
-    };
-    const bool locked = step == QLatin1String("lock") && chattr("+i");
-    const auto unlockAtTheEnd = qScopeGuard([&] { return locked && chattr("-i"); });
-    if (step == QLatin1String("lock") && !locked)
+        e.write(bytes, QDir(e.directory.path()).relativeFilePath(target));
+    std::optional<fixtures::ImmutableFile> lock;
+    if (fault == Fault::LockAtSave && !lock.emplace(filePathOf(target)).locked())
         QSKIP("chattr +i failed, and without the immutable attribute root can write any file");
-    open ? e.dialog.loadCharacter(target) : e.dialog.onFileSave();
+    e.prompts->fileToOpen = target;
+    e.item(open ? QStringLiteral("&Open") : QStringLiteral("&Save"))->trigger();
 
     QCOMPARE(e.takeLog(), message);
     QCOMPARE(e.dialog.windowTitle(), caption);
-    QCOMPARE(e.dialog.saveAction()->isEnabled(), loadFirst);
+    QCOMPARE(e.item(QStringLiteral("&Save"))->isEnabled(), loadFirst);
     for (QWidget* control : e.editingControls())
         QCOMPARE(control->isEnabled(), loadFirst);
     QCOMPARE(QFileInfo(target).isFile(), !bytes.isEmpty());
@@ -299,13 +292,12 @@ void LoadSaveTest::failuresNeverLoseTheLastGoodFile()
         return;
 
     // Mend the fault; the next save goes to the good file, and only there.
-    if (locked)
-        chattr("-i");
-    if (step == QLatin1String("mkdir"))
+    lock.reset();
+    if (fault == Fault::DirectoryAtSave)
         QVERIFY(QDir().rmdir(target));
     if (!open)
-        e.write(Editor::bytesOf(good), QStringLiteral("good.NPF"));
-    e.dialog.onFileSave();
+        e.write(Editor::bytesOf(good), QDir(e.directory.path()).relativeFilePath(goodPath));
+    e.item(QStringLiteral("&Save"))->trigger();
     QCOMPARE(e.takeLog(), saved);
     good.cash = 31337;
     QCOMPARE(firstDifference(goodPath, Editor::bytesOf(good)), -1);

@@ -1,25 +1,32 @@
 #pragma once
 
 #include "editor_dialog.h"
-#include "main_page.h"
 #include "page_tab_ctrl.h"
 #include "user_prompts.h"
 
 #include "tools/npf_builder.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
-#include <QLabel>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <utility>
 
-// Stands in for every modal prompt and notes, one a line, what the editor
-// showed or opened through it, so no test waits on a modal loop. A dialog is
-// met as a user would: shown, its picture clicked once, then closed.
+// Stands in for every modal prompt: notes, one a line, what the editor showed
+// or opened through it, and answers the Open dialog with a scripted path, so
+// no test waits on a modal loop. A dialog it is asked to run goes to the
+// test's meetDialog, which acts on it as a user would.
 class RecordingPrompts : public UserPrompts {
 public:
     void showMessage(Icon icon, const QString& caption, const QString& text) override
@@ -27,17 +34,18 @@ public:
         static const char* const icons[] = {"stop", "information", "exclamation"};
         log << QStringLiteral("%1 | %2 | %3").arg(QLatin1String(icons[int(icon)]), caption, text);
     }
-    QString chooseFileToOpen() override { return {}; }
+    QString chooseFileToOpen() override { return fileToOpen; }
     void openUrl(const QUrl& url) override { log << QStringLiteral("open ") + url.toString(); }
     void runDialog(QDialog& dialog) override
     {
         log << QStringLiteral("dialog ") + dialog.windowTitle();
-        dialog.show();
-        if (auto* picture = dialog.findChild<QLabel*>(QStringLiteral("picture")))
-            QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(10, 10));
+        if (meetDialog)
+            meetDialog(dialog);
     }
 
     QStringList log;
+    QString fileToOpen;
+    std::function<void(QDialog&)> meetDialog;
 };
 
 // The editor window with the recorder in place of its prompts, and a temporary
@@ -46,14 +54,23 @@ class Editor {
 public:
     Editor() { dialog.setUserPrompts(std::unique_ptr<UserPrompts>(prompts)); }
 
-    MainPage* mainPage() const { return dialog.pageTabs()->mainPage(); }
-    QLineEdit* edit(const QString& name) const { return dialog.findChild<QLineEdit*>(name); }
-
+    template <class Control = QLineEdit> Control* find(const QString& name) const
+    {
+        return dialog.findChild<Control*>(name);
+    }
+    PageTabCtrl* tabs() const { return dialog.findChild<PageTabCtrl*>(); }
+    // A menu item, found by its text as the user finds it.
+    QAction* item(const QString& text) const
+    {
+        const QList<QAction*> actions = dialog.findChildren<QAction*>();
+        return *std::find_if(
+            actions.begin(), actions.end(), [&](QAction* a) { return !a->menu() && a->text() == text; });
+    }
     // Every control of both pages that edits a value, found by its kind.
     QWidgetList editingControls() const
     {
         QWidgetList controls;
-        for (QWidget* w : dialog.pageTabs()->findChildren<QWidget*>())
+        for (QWidget* w : tabs()->findChildren<QWidget*>())
             if (w->inherits("QLineEdit") || w->inherits("QComboBox") || w->inherits("QListWidget"))
                 controls << w;
         return controls;
@@ -66,15 +83,15 @@ public:
         const std::vector<char> bytes = npftools::buildNpfBytes(record, 1024, 41);
         return QByteArray(bytes.data(), qsizetype(bytes.size()));
     }
-
-    QString write(const QByteArray& bytes, const QString& name = QStringLiteral("character.npf"))
+    // Writes a file under the temporary directory, making its folders.
+    QString write(const QByteArray& bytes, const QString& name)
     {
         QFile file(directory.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!QDir().mkpath(QFileInfo(file).path()) || !file.open(QIODevice::WriteOnly)
+            || file.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(file.fileName()));
         return file.fileName();
     }
-
     QString load(const npf::CharacterRecord& record, const QString& name = QStringLiteral("character.npf"))
     {
         const QString path = write(bytesOf(record), name);
@@ -86,6 +103,35 @@ public:
     RecordingPrompts* prompts = new RecordingPrompts; // owned by the dialog
     EditorDialog dialog;
 };
+
+// One thing the user does in the window.
+using Step = std::function<void(Editor&)>;
+
+inline Step typeInto(const QString& edit, const QString& text)
+{
+    return [=](Editor& e) { e.find(edit)->setText(text); };
+}
+inline Step choose(const QString& combo, int entry)
+{
+    return [=](Editor& e) { e.find<QComboBox>(combo)->setCurrentIndex(entry); };
+}
+inline Step clickFlag(int row)
+{
+    return [=](Editor& e) {
+        QListWidget* list = e.find<QListWidget>(QStringLiteral("flagList"));
+        list->scrollToItem(list->item(row));
+        const QRect box = list->visualItemRect(list->item(row));
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, {}, box.topLeft() + QPoint(box.height(), box.height()) / 2);
+    };
+}
+inline Step clickTab(int index)
+{
+    return [=](Editor& e) {
+        QTabBar* bar = e.tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    };
+}
 
 // The offset where a file first differs from the expected bytes, or -1.
 inline qsizetype firstDifference(const QString& path, const QByteArray& expected)

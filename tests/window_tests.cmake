@@ -8,7 +8,8 @@ function(add_window_test name)
     # The Help item looks for the guide beside the executable in bin/.
     add_dependencies(${name} veyrith_guide)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    # A fault that opens a modal box the tests do not answer ends in the timeout.
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
 endfunction()
 
 add_window_test(test_window test_window.cpp)

@@ -2,7 +2,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
 
 function(add_window_test name)
-    add_executable(${name} ${ARGN} window_test_support.h)
+    add_executable(${name} ${ARGN})
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${name} PRIVATE veyrith_window veyrith_npf_builder Qt6::Test)
     # The Help item looks for the guide beside the executable in bin/.
@@ -13,4 +13,3 @@ function(add_window_test name)
 endfunction()
 
 add_window_test(test_window test_window.cpp)
-add_window_test(test_load_save test_load_save.cpp)

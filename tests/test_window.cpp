@@ -149,32 +149,6 @@ void perform(Editor& e, const Step& step)
     }
 }
 
-// A character as a save leaves it: every pair equal, its clan key and model
-// strings its own, and values that the pages cannot show exactly.
-CharacterRecord tidyCharacter()
-{
-    CharacterRecord record = npftools::sampleCharacter();
-    record.characterName = record.characterNameCopy = "Mireille \x80\x9F\x81"; // the code page's own letters
-    record.generation = FloatBits{0x7FC01234}; // a NaN with a payload
-    record.blood = record.bloodCopy = FloatBits::fromValue(1234.5678F);
-    record.faith = FloatBits::fromValue(1.0F / 3.0F);
-    record.soakSun = FloatBits{0x7F800000}; // infinity
-    return record;
-}
-
-// The same character in a file that disagrees with itself: every copy differs,
-// the clan key is stale and the model strings are not its row's.
-CharacterRecord untidy(CharacterRecord r)
-{
-    std::uint32_t bits = 0x40400000;
-    for (const auto& real : editing::shownReals)
-        if (real.copy)
-            r.*real.copy = FloatBits{bits++};
-    std::tie(r.characterNameCopy, r.totalXpCopy, r.clanKey) = std::tuple("Someone Else", 5, "stale");
-    r.bodyFile = r.headFile = r.shortCode = r.soundSet = "old";
-    return r;
-}
-
 // A session: a character dropped onto the window (or none), the steps, then
 // File > Save. Afterwards: the messages, the page shown, what the file and the
 // record hold (when there is a file), the edit a failed check leaves the
@@ -224,7 +198,24 @@ private slots:
         using enum Do;
         const auto add = [](const char* row, const Session& session) { QTest::newRow(row) << session; };
         const QString saved = "information | Veyrith | File saved successfully.";
-        const CharacterRecord good = npftools::sampleCharacter();
+        // A character as a save leaves it: every pair equal, its clan key and
+        // model strings its own, and values that the pages cannot show exactly.
+        CharacterRecord good = npftools::sampleCharacter();
+        good.characterName = good.characterNameCopy = "Mireille \x80\x9F\x81"; // the code page's own letters
+        good.generation = FloatBits{0x7FC01234}; // a NaN with a payload
+        good.blood = good.bloodCopy = FloatBits::fromValue(1234.5678F);
+        good.faith = FloatBits::fromValue(1.0F / 3.0F);
+        good.soakSun = FloatBits{0x7F800000}; // infinity
+        // The same character in a file that disagrees with itself: every copy
+        // differs, the clan key is stale and the model strings are not its row's.
+        CharacterRecord messy = good;
+        std::uint32_t bits = 0x40400000;
+        for (const auto& real : editing::shownReals)
+            if (real.copy)
+                messy.*real.copy = FloatBits{bits++};
+        std::tie(messy.characterNameCopy, messy.totalXpCopy, messy.clanKey)
+            = std::tuple("Someone Else", 5, "stale");
+        messy.bodyFile = messy.headFile = messy.shortCode = messy.soundSet = "old";
         CharacterRecord annas = good, limited = good;
         annas.characterName = annas.characterNameCopy = "Anna 12.5x";
         limited.characterName = limited.characterNameCopy = std::string(32, 'x');
@@ -271,19 +262,17 @@ private slots:
         loadRow("race above", "mp_samuel_da", 5, "13 Samuel MD of 19, 5 Unknown of 6");
 
         // Saves without edits tidy the file and keep what the lists cannot map.
-        const CharacterRecord tidy = tidyCharacter();
-        const CharacterRecord messy = untidy(tidy);
-        add("no edits", {messy, {}, tidy, saved});
-        CharacterRecord custom = tidy;
+        add("no edits", {messy, {}, good, saved});
+        CharacterRecord custom = good;
         std::tie(custom.race, custom.modelId) = std::tuple(7, "mp_custom");
         add("race and model outside the lists", {custom, {}, custom, saved});
         for (const quint32 flags : {0u, 0xFFFFFFFFu, 0x80000000u}) {
-            CharacterRecord flagged = tidy;
+            CharacterRecord flagged = good;
             flagged.actorFlags = static_cast<std::int32_t>(flags);
             QTest::addRow("flags %x", flags) << Session{flagged, {}, flagged, saved};
         }
 
-        CharacterRecord edited = tidy;
+        CharacterRecord edited = good;
         fixtures::putSamuelModel(edited);
         edited.characterName = edited.characterNameCopy = "\xC9lodie \x86";
         std::tie(edited.clanName, edited.clanKey, edited.race, edited.actorFlags)

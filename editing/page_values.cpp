@@ -48,6 +48,7 @@ PageValues pageValuesOf(const CharacterRecord& record)
     const bool raceListed = record.race >= 0 && record.race < static_cast<int>(raceEntries.size());
     values.raceChoice = raceListed ? record.race : noChoice;
     values.modelChoice = ModelTable::findById(record.modelId).value_or(noChoice);
+    values.modelId = record.modelId;
     values.actorFlags = static_cast<ActorFlags>(record.actorFlags);
     for (const auto& number : shownIntegers)
         values.*number.value = record.*number.field;

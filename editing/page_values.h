@@ -32,6 +32,7 @@ struct PageValues {
     std::string clanName;
     int raceChoice = noChoice; // index in raceEntries, or any other index for no race
     int modelChoice = noChoice; // ModelTable row, or any other index for no row
+    std::string modelId; // shown as it is when no row has it; a save never reads it
     ActorFlags actorFlags = 0;
     std::int32_t cash = 0;
 

@@ -1,11 +1,11 @@
 // Renders both pages of the editor, with the sample character loaded, into PNG
 // files for the README: render_screenshots CHARACTER.npf OUTPUT_DIR
 #include "editor_dialog.h"
-#include "page_tab_ctrl.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTabWidget>
 
 int main(int argc, char** argv)
 {
@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     const QDir output(QString::fromLocal8Bit(argv[2]));
     const QStringList names{"main-page.png", "stats-page.png"};
     for (int page = 0; page < names.size(); ++page) {
-        dialog.pageTabs()->setCurrentIndex(page);
+        dialog.findChild<QTabWidget*>()->setCurrentIndex(page);
         QApplication::processEvents();
         if (!dialog.grab().save(output.filePath(names[page])))
             return 1;

@@ -4,7 +4,31 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+
+namespace {
+
+class OpenDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override
+    {
+        // Qt gives the default suffix to every name without a dot, even to a
+        // file that exists under that bare name and not with the suffix; such
+        // a file is taken as it is named.
+        const QString chosen = selectedFiles().value(0);
+        const QString suffix = QLatin1Char('.') + defaultSuffix();
+        if (chosen.endsWith(suffix) && !QFileInfo::exists(chosen)
+            && QFileInfo(chosen.chopped(suffix.size())).isFile())
+            setDefaultSuffix({});
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
 
 DesktopPrompts::DesktopPrompts(QWidget* owner)
     : owner(owner)
@@ -29,13 +53,21 @@ void DesktopPrompts::showMessage(Icon icon, const QString& caption, const QStrin
     box.exec();
 }
 
+std::unique_ptr<QFileDialog> DesktopPrompts::createOpenDialog(QWidget* owner)
+{
+    auto dialog = std::make_unique<OpenDialog>(owner);
+    // "*.*" would hide every file without a dot in its name here, so all files means "*".
+    dialog->setNameFilters({QCoreApplication::translate("DesktopPrompts", "NPF files (*.npf)"),
+        QCoreApplication::translate("DesktopPrompts", "All Files (*)")});
+    dialog->setDefaultSuffix(QStringLiteral("npf"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return dialog;
+}
+
 QString DesktopPrompts::chooseFileToOpen()
 {
-    const QString filters = QCoreApplication::translate("DesktopPrompts", "NPF files (*.npf)")
-        // "*.*" would hide every file without a dot in its name here, so all files means "*".
-        + QStringLiteral(";;") + QCoreApplication::translate("DesktopPrompts", "All Files (*)");
-    // The dialog only answers with files that exist.
-    return QFileDialog::getOpenFileName(owner, QString(), QString(), filters);
+    const std::unique_ptr<QFileDialog> dialog = createOpenDialog(owner);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
 }
 
 void DesktopPrompts::openUrl(const QUrl& url)

@@ -2,6 +2,9 @@
 
 #include "user_prompts.h"
 
+#include <memory>
+
+class QFileDialog;
 class QWidget;
 
 // The real prompts: message boxes and the Open dialog owned by the main window,
@@ -14,6 +17,10 @@ public:
     QString chooseFileToOpen() override;
     void openUrl(const QUrl& url) override;
     void runDialog(QDialog& dialog) override;
+
+    // The Open dialog as chooseFileToOpen runs it: character files first, a name
+    // typed without a dot taken as that name with ".npf", and only existing files.
+    static std::unique_ptr<QFileDialog> createOpenDialog(QWidget* owner);
 
 private:
     QWidget* owner;

@@ -1,27 +1,23 @@
 #include "editor_dialog.h"
 
 #include "about_dialog.h"
-#include "cp1252_validator.h"
 #include "desktop_prompts.h"
+#include "file_paths.h"
 #include "main_page.h"
 #include "page_tab_ctrl.h"
+#include "shared_texts.h"
 #include "stats_page.h"
 
-#include "editing/actor_flags.h"
 #include "editing/messages.h"
-#include "editing/model_table.h"
 #include "editing/page_values.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QVBoxLayout>
@@ -41,11 +37,6 @@ namespace {
 
 namespace messages = editing::messages;
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("EditorDialog", text);
-}
-
 // The one local character file a drop carries, or an empty text.
 QString droppedCharacterFile(const QMimeData* data)
 {
@@ -57,13 +48,6 @@ QString droppedCharacterFile(const QMimeData* data)
     const QString path = urls.front().toLocalFile();
     return QFileInfo(path).suffix().compare(QStringLiteral("npf"), Qt::CaseInsensitive) == 0 ? path
                                                                                              : QString();
-}
-
-// Cuts a combo back to its own entries, dropping what an earlier load appended.
-void removeExtraEntries(QComboBox* combo, int ownEntries)
-{
-    while (combo->count() > ownEntries)
-        combo->removeItem(combo->count() - 1);
 }
 
 } // namespace
@@ -90,7 +74,7 @@ EditorDialog::EditorDialog(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     createMenus();
 
-    showCaptionFor({});
+    showCaption({});
     enableEditing(false);
 }
 
@@ -126,14 +110,15 @@ QUrl EditorDialog::guideUrl()
 
 void EditorDialog::buildCaption()
 {
-    captionText = tr("Veyrith 2 by ") + tr("the Veyrith team");
+    captionText = tr("Veyrith 2 by the Veyrith team");
 }
 
-void EditorDialog::showCaptionFor(const std::filesystem::path& path)
+void EditorDialog::showCaption(const QString& filePath)
 {
     buildCaption();
-    if (!path.empty())
-        captionText += QStringLiteral(" - ") + QFile::decodeName(QByteArray::fromStdString(path.native()));
+    if (!filePath.isEmpty())
+        captionText = tr("%1 - %2", "the base caption, then the path of the file being edited")
+                          .arg(captionText, filePath);
     setWindowTitle(captionText);
 }
 
@@ -143,26 +128,6 @@ void EditorDialog::enableEditing(bool enabled)
         control->setEnabled(enabled);
     for (QWidget* control : tabs->statsPage()->editingControls())
         control->setEnabled(enabled);
-}
-
-void EditorDialog::showActorFlags(quint32 flags)
-{
-    QListWidget* list = tabs->mainPage()->flagList();
-    for (int row = 0; row < list->count(); ++row) {
-        const bool set = row < editing::actorFlagCount && (flags & editing::actorFlagBit(row));
-        list->item(row)->setCheckState(set ? Qt::Checked : Qt::Unchecked);
-    }
-}
-
-quint32 EditorDialog::collectActorFlags() const
-{
-    const QListWidget* list = tabs->mainPage()->flagList();
-    quint32 flags = 0;
-    for (int row = 0; row < editing::actorFlagCount && row < list->count(); ++row) {
-        if (list->item(row)->checkState() == Qt::Checked)
-            flags |= editing::actorFlagBit(row);
-    }
-    return flags;
 }
 
 void EditorDialog::onFileOpen()
@@ -175,81 +140,49 @@ void EditorDialog::onFileOpen()
 void EditorDialog::restoreLoadedFile()
 {
     document.setPath(loadedPath);
-    showCaptionFor(loadedPath);
+    showCaption(loadedPath.empty() ? QString() : textOfFilePath(loadedPath));
 }
 
 void EditorDialog::loadCharacter(const QString& filePath)
 {
-    document.setPath(QFile::encodeName(filePath).toStdString());
+    document.setPath(filePathOf(filePath));
     if (!document.checkHeader()) {
-        prompts->showMessage(UserPrompts::Icon::Stop, translated(messages::invalidFileCaption),
-            translated(messages::invalidFile));
+        prompts->showMessage(UserPrompts::Icon::Stop, translatedText(messages::invalidFileCaption),
+            translatedText(messages::invalidFile));
         restoreLoadedFile();
         return;
     }
 
-    showCaptionFor(document.path());
+    showCaption(filePath);
 
     if (!document.readFile()) {
-        prompts->showMessage(UserPrompts::Icon::Stop, translated(messages::readFailedCaption),
-            translated(messages::readFailed));
+        prompts->showMessage(UserPrompts::Icon::Stop, translatedText(messages::readFailedCaption),
+            translatedText(messages::readFailed));
         restoreLoadedFile();
         return;
     }
     loadedPath = document.path();
 
     const editing::PageValues values = editing::pageValuesOf(document.record);
-    selectRace(values.raceChoice);
-    selectModel(values.modelChoice, document.record.modelId);
-    showActorFlags(values.actorFlags);
     tabs->mainPage()->showValues(values);
     tabs->statsPage()->showValues(values);
     enableEditing(true);
     saveItem->setEnabled(true);
 }
 
-void EditorDialog::selectRace(int raceChoice)
-{
-    QComboBox* combo = tabs->mainPage()->raceCombo();
-    removeExtraEntries(combo, static_cast<int>(editing::raceEntries.size()));
-    if (raceChoice == editing::noChoice) {
-        // A race outside the list is shown as such and saved back untouched.
-        combo->addItem(textOfBytes(editing::unknownRaceEntry));
-        raceChoice = combo->count() - 1;
-    }
-    combo->setCurrentIndex(raceChoice);
-}
-
-void EditorDialog::selectModel(int modelChoice, const std::string& modelId)
-{
-    QComboBox* combo = tabs->mainPage()->modelCombo();
-    removeExtraEntries(combo, editing::ModelTable::rowCount);
-    if (modelChoice == editing::noChoice) {
-        // An identifier the table does not know is shown as it is and saved back untouched.
-        combo->addItem(textOfBytes(modelId));
-        modelChoice = combo->count() - 1;
-    }
-    combo->setCurrentIndex(modelChoice);
-}
-
 void EditorDialog::onFileSave()
 {
     editing::PageValues values;
-    if (!tabs->mainPage()->readValues(values, *prompts))
+    if (!tabs->mainPage()->readValues(values, *prompts) || !tabs->statsPage()->readValues(values, *prompts))
         return;
-    if (!tabs->statsPage()->readValues(values, *prompts))
-        return;
-    values.raceChoice = tabs->mainPage()->raceCombo()->currentIndex();
-    values.modelChoice = tabs->mainPage()->modelCombo()->currentIndex();
-    values.actorFlags = collectActorFlags();
     editing::storePageValues(values, document.record);
 
     if (document.saveFile())
-        prompts->showMessage(
-            UserPrompts::Icon::Information, translated(messages::appCaption), translated(messages::saved));
+        prompts->showMessage(UserPrompts::Icon::Information, translatedText(messages::appCaption),
+            translatedText(messages::saved));
     else
-        prompts->showMessage(
-            UserPrompts::Icon::Stop, translated(messages::appCaption), translated(messages::saveFailed));
+        prompts->showMessage(UserPrompts::Icon::Stop, translatedText(messages::appCaption),
+            translatedText(messages::saveFailed));
 }
 
 void EditorDialog::onAppExit()

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <filesystem>
 #include <memory>
-#include <string>
 
 class PageTabCtrl;
 class QAction;
@@ -26,42 +26,37 @@ public:
     // Replaces the message boxes, the Open dialog and the desktop's URL handler.
     void setUserPrompts(std::unique_ptr<UserPrompts> prompts);
 
-    PageTabCtrl* pageTabs() const { return tabs; }
-    QAction* saveAction() const { return saveItem; }
-    QMenuBar* menuBar() const { return menus; }
+    // Opens a character file, as File > Open does with the file the user chose.
+    void loadCharacter(const QString& filePath);
+
+    // The character as last loaded or saved.
+    const npf::CharacterRecord& record() const { return document.record; }
 
     // Where the user guide lies beside the executable, in the build tree and once installed.
     static QUrl guideUrl();
-
-    // The character file being edited; its path is always the file Save writes to.
-    npf::NpfDocument document;
-
-public slots:
-    void onFileOpen();
-    void onFileSave();
-    void onAppExit();
-    void onHelpCommand();
-    void onAppAbout();
-
-    void loadCharacter(const QString& filePath);
-    void buildCaption();
-    void enableEditing(bool enabled);
-    void showActorFlags(quint32 flags);
-    quint32 collectActorFlags() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
+private slots:
+    void onFileOpen();
+    void onFileSave();
+    void onAppExit();
+    void onHelpCommand();
+    void onAppAbout();
+
 private:
     void createMenus();
+    void buildCaption();
+    // The base caption, followed by the path of the file being edited, if any.
+    void showCaption(const QString& filePath);
+    void enableEditing(bool enabled);
     void restoreLoadedFile();
-    // The base caption, followed by the path of the file Save writes to, if any.
-    void showCaptionFor(const std::filesystem::path& path);
-    void selectRace(int raceChoice);
-    void selectModel(int modelChoice, const std::string& modelId);
 
+    // The character file being edited; its path is always the file Save writes to.
+    npf::NpfDocument document;
     PageTabCtrl* tabs;
     QMenuBar* menus;
     QAction* saveItem = nullptr;

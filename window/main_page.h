@@ -7,27 +7,20 @@
 
 #include <memory>
 
-class QComboBox;
-class QListWidget;
 class UserPrompts;
 
 namespace Ui {
 class MainPage;
 }
 
-// The "Main" page: name, clan, race, model, actor flags and cash. The combos
-// and the flag list are set and read by the window; the exchange carries the
-// two texts and the cash.
+// The "Main" page: name, clan, race, model, actor flags and cash. It shows and
+// reads every one of them, the extra entries of the two lists included.
 class MainPage : public QWidget {
     Q_OBJECT
 
 public:
     explicit MainPage(QWidget* parent = nullptr);
     ~MainPage() override;
-
-    QComboBox* raceCombo() const;
-    QComboBox* modelCombo() const;
-    QListWidget* flagList() const;
 
     // Every control that edits a value, in the order they are enabled.
     QList<QWidget*> editingControls() const;
@@ -36,6 +29,9 @@ public:
     bool readValues(editing::PageValues& values, UserPrompts& prompts);
 
 private:
+    void showActorFlags(editing::ActorFlags flags);
+    editing::ActorFlags collectActorFlags() const;
+
     std::unique_ptr<Ui::MainPage> ui;
     PageExchange exchange;
 };

@@ -1,6 +1,7 @@
 #include "page_exchange.h"
 
 #include "cp1252_validator.h"
+#include "shared_texts.h"
 #include "user_prompts.h"
 
 #include "editing/messages.h"
@@ -9,12 +10,32 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QTabWidget>
 
 namespace messages = editing::messages;
 using editing::PageValues;
 
+namespace {
+
+// Brings to the front the tab page that holds a control, so that it can take the focus.
+void bringPageToFront(QWidget* control)
+{
+    for (QWidget* around = control->parentWidget(); around; around = around->parentWidget()) {
+        auto* tabs = qobject_cast<QTabWidget*>(around);
+        for (int page = 0; tabs && page < tabs->count(); ++page) {
+            if (tabs->widget(page)->isAncestorOf(control))
+                tabs->setCurrentIndex(page);
+        }
+    }
+}
+
+} // namespace
+
 void PageExchange::addText(QLineEdit* edit, std::string PageValues::*value)
 {
+    // The edit takes no more, and no other characters, than the file can hold.
+    edit->setMaxLength(textLimit);
+    edit->setValidator(new Cp1252Validator(edit));
     fields.push_back({edit, value, {}, {}});
 }
 
@@ -57,7 +78,9 @@ bool PageExchange::readField(Field& field, PageValues& values, QString& failure)
     const QString text = field.edit->text();
     if (const auto* member = std::get_if<std::string PageValues::*>(&field.value)) {
         if (text.size() > textLimit) {
-            failure = QCoreApplication::translate("PageExchange", messages::textTooLong).arg(textLimit);
+            // Qt's own placeholder, which the Qt-free wording of this text does not carry.
+            failure = QCoreApplication::translate("PageExchange", "Please enter no more than %1 characters.")
+                          .arg(textLimit);
             return false;
         }
         values.** member = bytesOfText(text);
@@ -68,7 +91,7 @@ bool PageExchange::readField(Field& field, PageValues& values, QString& failure)
     if (const auto* member = std::get_if<std::int32_t PageValues::*>(&field.value)) {
         const auto number = editing::parseInteger(bytes);
         if (!number) {
-            failure = QCoreApplication::translate("PageExchange", messages::notAnInteger);
+            failure = translatedText(messages::notAnInteger);
             return false;
         }
         values.** member = *number;
@@ -77,7 +100,7 @@ bool PageExchange::readField(Field& field, PageValues& values, QString& failure)
     const auto member = std::get<npf::FloatBits PageValues::*>(field.value);
     const auto number = editing::readRealText(bytes, field.shownText, field.shownValue);
     if (!number) {
-        failure = QCoreApplication::translate("PageExchange", messages::notANumber);
+        failure = translatedText(messages::notANumber);
         return false;
     }
     values.*member = *number;
@@ -91,6 +114,7 @@ bool PageExchange::read(PageValues& values, UserPrompts& prompts)
         if (readField(field, values, failure))
             continue;
         prompts.showMessage(UserPrompts::Icon::Exclamation, applicationTitle(), failure);
+        bringPageToFront(field.edit);
         field.edit->setFocus(Qt::OtherFocusReason);
         field.edit->selectAll();
         return false;

@@ -17,7 +17,8 @@ class UserPrompts;
 
 // Moves a page's values between editing::PageValues and its edits, in the order
 // the fields were added. Reading stops at the first field that does not convert,
-// tells the user why and leaves the focus on it with its text selected.
+// tells the user why, brings its page to the front and leaves the focus on it
+// with its whole text selected.
 class PageExchange {
 public:
     void addText(QLineEdit* edit, std::string editing::PageValues::*value);
@@ -30,10 +31,10 @@ public:
     void show(const editing::PageValues& values);
     bool read(editing::PageValues& values, UserPrompts& prompts);
 
+private:
     // Longest text a Name or Clan can hold in the file.
     static constexpr int textLimit = static_cast<int>(npf::textWidth);
 
-private:
     using Member = std::variant<std::string editing::PageValues::*, std::int32_t editing::PageValues::*,
         npf::FloatBits editing::PageValues::*>;
 

@@ -18,4 +18,8 @@ std::optional<float> parseReal(std::string_view text);
 std::string formatInteger(std::int32_t value);
 std::string formatReal(float value);
 
+// Names typed by the user (flags, races, models) match whatever the case of
+// their ASCII letters.
+bool equalIgnoringCase(std::string_view a, std::string_view b);
+
 } // namespace editing

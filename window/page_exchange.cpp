@@ -57,7 +57,7 @@ bool PageExchange::readField(Field& field, PageValues& values, QString& failure)
     const QString text = field.edit->text();
     if (const auto* member = std::get_if<std::string PageValues::*>(&field.value)) {
         if (text.size() > textLimit) {
-            failure = QCoreApplication::translate("PageExchange", messages::textTooLong).arg(textLimit);
+            failure = QCoreApplication::translate("PageExchange", messages::textTooLong);
             return false;
         }
         values.** member = bytesOfText(text);

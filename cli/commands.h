@@ -16,8 +16,8 @@ enum ExitStatus : int {
 
 int showCharacter(const std::string& path, bool asJson, std::ostream& out, std::ostream& err);
 
-// Checks every argument before the file is read, and writes only when all of
-// them apply.
+// Checks every argument (at least one) before the file is read, as far as that
+// needs no file, and writes only when all of them apply.
 int setFields(const std::string& path, const std::vector<std::string>& arguments, std::ostream& err);
 
 int diffCharacters(const std::string& pathA, const std::string& pathB, std::ostream& out, std::ostream& err);

@@ -1,10 +1,15 @@
 #include "changes.h"
 #include "commands.h"
 
+#include "editing/page_values.h"
+#include "npf/npf_layout.h"
+
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -23,20 +28,35 @@ constexpr const char* jsonFooter
 
 std::string setFooter()
 {
-    return "Arguments after FILE: FIELD=VALUE, +FLAG or -FLAG, one or more.\n"
+    std::string races;
+    for (std::size_t entry = 0; entry < editing::raceEntries.size(); ++entry)
+        races += (races.empty() ? "" : ", ") + std::string(editing::raceNameOf(entry));
+    return "Arguments after FILE: FIELD=VALUE, +FLAG or -FLAG, one or more; after \"--\" every\n"
+           "argument is one of them, even one that begins with '-'.\n"
            "FIELD is one of: "
-        + cli::settableFieldNames()
-        + ".\n"
-          "Texts: UTF-8 that Windows-1252 can hold, at most 32 characters.\n"
-          "race: 0 to 4 or a race name (Vampire, Ghoul, Human, Monster, Lupine).\n"
+        + cli::settableFieldNames() + ".\nTexts: UTF-8 that Windows-1252 can hold, at most "
+        + std::to_string(npf::textWidth) + " characters.\nrace: 0 to "
+        + std::to_string(editing::raceEntries.size() - 1) + " or a race name (" + races
+        + ").\n"
           "model: a display name or a model identifier (see the models command).\n"
           "actorFlags: a decimal or 0x hexadecimal number of 32 bits.\n"
           "cash, totalXp: integers; the other fields: decimal numbers, or 0x and exactly\n"
           "eight hex digits for a float's bit pattern (as show --json prints in <field>Bits).\n"
-          "+FLAG / -FLAG sets / clears one flag by its label (see the flags command; the\n"
-          "unlabelled bits are \"bit 28\" to \"bit 31\"). Arguments apply from left to right,\n"
-          "paired fields (health and healthCopy, ...) change together, and every other field\n"
-          "keeps its stored value.";
+          "A number typed as show displays the stored one keeps the stored value exactly.\n"
+          "+FLAG / -FLAG sets / clears one flag by its label (see the flags command; \"bit N\"\n"
+          "names any bit, the unlabelled ones too). Arguments apply from left to right, paired\n"
+          "fields (health and healthCopy, ...) change together, and every other field keeps\n"
+          "its stored value.";
+}
+
+// The index of set's "--", or argc. After it every argument is a change, even
+// one that begins with '-'; CLI11 would take such an argument for an option,
+// and gives up on "--" once FILE is filled, so it never sees them.
+int setSeparator(int argc, char** argv)
+{
+    if (argc < 3 || std::string_view(argv[1]) != "set")
+        return argc;
+    return static_cast<int>(std::find(argv + 2, argv + argc, std::string_view("--")) - argv);
 }
 
 } // namespace
@@ -70,8 +90,18 @@ int main(int argc, char** argv)
         "head file, short code, sound set");
     auto* flags = app.add_subcommand("flags", "Print the flag table: bit, value, label");
 
+    // CLI11 parses up to set's "--", and FILE after it when none came before.
+    const int separator = setSeparator(argc, argv);
+    std::vector<const char*> parsed(argv, argv + separator);
+    std::vector<std::string> afterSeparator(argv + std::min(separator + 1, argc), argv + argc);
+    const bool fileFirst = std::any_of(argv + std::min(2, separator), argv + separator,
+        [](std::string_view argument) { return argument == "-" || !argument.starts_with('-'); });
+    if (!fileFirst && !afterSeparator.empty()) {
+        parsed.insert(parsed.end(), {"--", argv[separator + 1]});
+        afterSeparator.erase(afterSeparator.begin());
+    }
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(parsed.size()), parsed.data());
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error);
         return status == 0 ? cli::success : cli::usageError;
@@ -85,10 +115,7 @@ int main(int argc, char** argv)
             if (argument != "--")
                 arguments.push_back(argument);
         }
-        if (arguments.empty()) {
-            std::cerr << "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n";
-            return cli::usageError;
-        }
+        arguments.insert(arguments.end(), afterSeparator.begin(), afterSeparator.end());
         return cli::setFields(file, arguments, std::cerr);
     }
     if (diff->parsed())

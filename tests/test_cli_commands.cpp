@@ -24,11 +24,11 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         {{"characterName=é"}, 0, [](auto& r) { r.characterName = r.characterNameCopy = "\xE9"; }},
         {{"clanName=A b"}, 0, [](auto& r) { r.clanName = "A b", r.clanKey = "ab"; }},
         {{"totalXp=007", "race=lupine"}, 0, [](auto& r) { r.totalXp = r.totalXpCopy = 7, r.race = 4; }},
-        {{"model=Samuel MD"}, 0, fixtures::putSamuelModel},
+        {{"model=samuel md"}, 0, fixtures::putSamuelModel},
         {{"model=mp_samuel_da"}, 0, fixtures::putSamuelModel},
         // Back to a race and a model the lists do not know, as stored.
         {{"race=1", "race=7", "model=Serena", "model=mp_custom"}, 0},
-        {{"actorFlags=0x80000001", "-bit 31", "+no feed"}, 0, [](auto& r) { r.actorFlags = 9; }},
+        {{"actorFlags=0x80000001", "-bit 31", "+no feed", "+BIT 5"}, 0, [](auto& r) { r.actorFlags = 41; }},
         {{"health=1234.570"}, 0, [](auto& r) { r.health = r.healthCopy = FloatBits::fromValue(1234.57F); }},
         // A real typed as show displays the stored value keeps its bits, as in the editor.
         {{"health=5", "health=1234.57"}, 0, [](auto& r) { r.healthCopy = r.health; }},

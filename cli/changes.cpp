@@ -176,63 +176,63 @@ std::optional<std::string> applyChanges(std::span<const Change> changes, Charact
     std::vector<std::function<void(const PageValues&, CharacterRecord&)>> saveSteps;
     for (const Change& change : changes) {
         std::optional<std::string> error;
-        std::visit(npf::Overloaded{
-                       [&](const TextChange& text) {
-                           values.*text.value = text.bytes;
-                           saveSteps.emplace_back(text.store);
-                       },
-                       [&](const RaceChange& race) {
-                           // A race outside the list may only be the stored one,
-                           // which then stays as read, like the editor's "Unknown" entry.
-                           if (editing::isListedRace(race.race))
-                               values.raceChoice = race.race;
-                           else if (race.race == record.race)
-                               values.raceChoice = editing::noChoice;
-                           else
-                               error = messages::raceRefused(raceName);
-                           saveSteps.emplace_back(editing::storeRace);
-                       },
-                       [&](const ModelChange& model) {
-                           // Likewise a model identifier the table does not know.
-                           if (model.row)
-                               values.modelChoice = *model.row;
-                           else if (model.modelId == record.modelId)
-                               values.modelChoice = editing::noChoice;
-                           else
-                               error = messages::unknownModel(modelName, editing::utf8FromBytes(model.modelId));
-                           saveSteps.emplace_back(editing::storeModel);
-                       },
-                       [&](const FlagsChange& flags) {
-                           values.actorFlags = flags.flags;
-                           saveSteps.emplace_back(editing::storeActorFlags);
-                       },
-                       [&](const FlagToggle& toggle) {
-                           const editing::ActorFlags bit = editing::actorFlagBit(toggle.bit);
-                           values.actorFlags
-                               = toggle.set ? (values.actorFlags | bit) : (values.actorFlags & ~bit);
-                           saveSteps.emplace_back(editing::storeActorFlags);
-                       },
-                       [&](const IntegerChange& integer) {
-                           values.*integer.number->value = integer.value;
-                           saveSteps.emplace_back([number = integer.number](const auto& v, auto& r) {
-                               editing::storeNumber(*number, v, r);
-                           });
-                       },
-                       [&](const RealChange& real) {
-                           const npf::FloatBits stored = shown.*real.number->value;
-                           const auto value = real.bits ? real.bits
-                                                        : editing::readRealText(real.text,
-                                                            editing::formatReal(stored.value()), stored);
-                           if (!value) {
-                               error = messages::about(real.number->name, editing::messages::notANumber);
-                               return;
-                           }
-                           values.*real.number->value = *value;
-                           saveSteps.emplace_back([number = real.number](const auto& v, auto& r) {
-                               editing::storeNumber(*number, v, r);
-                           });
-                       },
-                   },
+        std::visit(
+            npf::Overloaded{
+                [&](const TextChange& text) {
+                    values.*text.value = text.bytes;
+                    saveSteps.emplace_back(text.store);
+                },
+                [&](const RaceChange& race) {
+                    // A race outside the list may only be the stored one,
+                    // which then stays as read, like the editor's "Unknown" entry.
+                    if (editing::isListedRace(race.race))
+                        values.raceChoice = race.race;
+                    else if (race.race == record.race)
+                        values.raceChoice = editing::noChoice;
+                    else
+                        error = messages::raceRefused(raceName);
+                    saveSteps.emplace_back(editing::storeRace);
+                },
+                [&](const ModelChange& model) {
+                    // Likewise a model identifier the table does not know.
+                    if (model.row)
+                        values.modelChoice = *model.row;
+                    else if (model.modelId == record.modelId)
+                        values.modelChoice = editing::noChoice;
+                    else
+                        error = messages::unknownModel(modelName, editing::utf8FromBytes(model.modelId));
+                    saveSteps.emplace_back(editing::storeModel);
+                },
+                [&](const FlagsChange& flags) {
+                    values.actorFlags = flags.flags;
+                    saveSteps.emplace_back(editing::storeActorFlags);
+                },
+                [&](const FlagToggle& toggle) {
+                    const editing::ActorFlags bit = editing::actorFlagBit(toggle.bit);
+                    values.actorFlags = toggle.set ? (values.actorFlags | bit) : (values.actorFlags & ~bit);
+                    saveSteps.emplace_back(editing::storeActorFlags);
+                },
+                [&](const IntegerChange& integer) {
+                    values.*integer.number->value = integer.value;
+                    saveSteps.emplace_back([number = integer.number](const auto& v, auto& r) {
+                        editing::storeNumber(*number, v, r);
+                    });
+                },
+                [&](const RealChange& real) {
+                    const npf::FloatBits stored = shown.*real.number->value;
+                    const auto value = real.bits
+                        ? real.bits
+                        : editing::readRealText(real.text, editing::formatReal(stored.value()), stored);
+                    if (!value) {
+                        error = messages::about(real.number->name, editing::messages::notANumber);
+                        return;
+                    }
+                    values.*real.number->value = *value;
+                    saveSteps.emplace_back([number = real.number](const auto& v, auto& r) {
+                        editing::storeNumber(*number, v, r);
+                    });
+                },
+            },
             change);
         if (error)
             return error;

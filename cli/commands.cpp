@@ -105,7 +105,8 @@ int listModels(std::ostream& out)
 int listFlags(std::ostream& out)
 {
     for (int bit = 0; bit < editing::actorFlagCount; ++bit) {
-        out << bit << '\t' << hexText(editing::actorFlagBit(bit)) << '\t' << editing::actorFlagName(bit) << '\n';
+        out << bit << '\t' << hexText(editing::actorFlagBit(bit)) << '\t' << editing::actorFlagName(bit)
+            << '\n';
     }
     return success;
 }

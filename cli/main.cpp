@@ -49,14 +49,32 @@ std::string setFooter()
           "its stored value.";
 }
 
-// The index of set's "--", or argc. After it every argument is a change, even
-// one that begins with '-'; CLI11 would take such an argument for an option,
-// and gives up on "--" once FILE is filled, so it never sees them.
-int setSeparator(int argc, char** argv)
+// The command line cut at set's "--": what CLI11 parses, and the changes after
+// it. After "--" every argument is a change, even one that begins with '-';
+// CLI11 would take such an argument for an option, and gives up on "--" once
+// FILE is filled, so it never sees them. FILE itself may follow "--" when no
+// argument before it could be FILE.
+struct CommandLine {
+    std::vector<const char*> parsed;
+    std::vector<std::string> changesAfterSeparator;
+};
+
+CommandLine cutAtSetSeparator(int argc, char** argv)
 {
-    if (argc < 3 || std::string_view(argv[1]) != "set")
-        return argc;
-    return static_cast<int>(std::find(argv + 2, argv + argc, std::string_view("--")) - argv);
+    char** const end = argv + argc;
+    const bool isSet = argc >= 3 && std::string_view(argv[1]) == "set";
+    char** const separator = isSet ? std::find(argv + 2, end, std::string_view("--")) : end;
+    CommandLine line{{argv, separator}, {}};
+    if (separator == end)
+        return line;
+    line.changesAfterSeparator.assign(separator + 1, end);
+    const bool fileBefore = std::any_of(argv + 2, separator,
+        [](std::string_view argument) { return argument == "-" || !argument.starts_with('-'); });
+    if (!fileBefore && !line.changesAfterSeparator.empty()) {
+        line.parsed.insert(line.parsed.end(), {"--", separator[1]});
+        line.changesAfterSeparator.erase(line.changesAfterSeparator.begin());
+    }
+    return line;
 }
 
 } // namespace
@@ -90,18 +108,9 @@ int main(int argc, char** argv)
         "head file, short code, sound set");
     auto* flags = app.add_subcommand("flags", "Print the flag table: bit, value, label");
 
-    // CLI11 parses up to set's "--", and FILE after it when none came before.
-    const int separator = setSeparator(argc, argv);
-    std::vector<const char*> parsed(argv, argv + separator);
-    std::vector<std::string> afterSeparator(argv + std::min(separator + 1, argc), argv + argc);
-    const bool fileFirst = std::any_of(argv + std::min(2, separator), argv + separator,
-        [](std::string_view argument) { return argument == "-" || !argument.starts_with('-'); });
-    if (!fileFirst && !afterSeparator.empty()) {
-        parsed.insert(parsed.end(), {"--", argv[separator + 1]});
-        afterSeparator.erase(afterSeparator.begin());
-    }
+    const CommandLine line = cutAtSetSeparator(argc, argv);
     try {
-        app.parse(static_cast<int>(parsed.size()), parsed.data());
+        app.parse(static_cast<int>(line.parsed.size()), line.parsed.data());
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error);
         return status == 0 ? cli::success : cli::usageError;
@@ -112,10 +121,11 @@ int main(int argc, char** argv)
     if (set->parsed()) {
         std::vector<std::string> arguments;
         for (const std::string& argument : set->remaining()) {
-            if (argument != "--")
+            if (argument != "--") // the one CLI11 was given to take FILE after it
                 arguments.push_back(argument);
         }
-        arguments.insert(arguments.end(), afterSeparator.begin(), afterSeparator.end());
+        arguments.insert(
+            arguments.end(), line.changesAfterSeparator.begin(), line.changesAfterSeparator.end());
         return cli::setFields(file, arguments, std::cerr);
     }
     if (diff->parsed())

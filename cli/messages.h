@@ -5,8 +5,10 @@
 #include <string>
 #include <string_view>
 
-// Every text veyrith-npf says on its own. The texts it shares with the editor
-// (a file that fails, a value the field checks refuse) are in editing/messages.h.
+// Every message veyrith-npf gives on its own. The texts it shares with the
+// editor (a file that fails, a value the field checks refuse) are in
+// editing/messages.h; the help stays in main.cpp beside the options it
+// describes, and CLI11 words its own parse errors.
 namespace cli::messages {
 
 // Where a message is about: a file, or the field an argument names.
@@ -27,7 +29,8 @@ inline std::string raceRefused(std::string_view field)
 
 inline std::string unknownModel(std::string_view field, std::string_view text)
 {
-    return about(field, "Unknown model \"" + std::string(text) + "\"; veyrith-npf models lists the known ones.");
+    return about(
+        field, "Unknown model \"" + std::string(text) + "\"; veyrith-npf models lists the known ones.");
 }
 
 inline std::string unknownOption(std::string_view argument)

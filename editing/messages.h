@@ -21,14 +21,18 @@ inline constexpr const char* appCaption = VEYRITH_TRANSLATE_NOOP("editing::messa
 inline constexpr const char* invalidFile
     = VEYRITH_TRANSLATE_NOOP("editing::messages", "File is not a valid NPF file.");
 inline constexpr const char* invalidFileCaption = VEYRITH_TRANSLATE_NOOP("editing::messages", "Invalid file");
-inline constexpr const char* readFailed = VEYRITH_TRANSLATE_NOOP("editing::messages", "Could not read NPF file.");
+inline constexpr const char* readFailed
+    = VEYRITH_TRANSLATE_NOOP("editing::messages", "Could not read NPF file.");
 inline constexpr const char* readFailedCaption = VEYRITH_TRANSLATE_NOOP("editing::messages", "Error");
 inline constexpr const char* saved = VEYRITH_TRANSLATE_NOOP("editing::messages", "File saved successfully.");
-inline constexpr const char* saveFailed = VEYRITH_TRANSLATE_NOOP("editing::messages", "File could not be saved.");
+inline constexpr const char* saveFailed
+    = VEYRITH_TRANSLATE_NOOP("editing::messages", "File could not be saved.");
 inline constexpr const char* textTooLong
     = VEYRITH_TRANSLATE_NOOP("editing::messages", "Please enter no more than 32 characters.");
-inline constexpr const char* notAnInteger = VEYRITH_TRANSLATE_NOOP("editing::messages", "Please enter an integer.");
-inline constexpr const char* notANumber = VEYRITH_TRANSLATE_NOOP("editing::messages", "Please enter a number.");
+inline constexpr const char* notAnInteger
+    = VEYRITH_TRANSLATE_NOOP("editing::messages", "Please enter an integer.");
+inline constexpr const char* notANumber
+    = VEYRITH_TRANSLATE_NOOP("editing::messages", "Please enter a number.");
 
 // The first number written in a text.
 constexpr std::size_t numberIn(std::string_view text)

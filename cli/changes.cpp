@@ -136,8 +136,14 @@ ParsedChange parseAssignment(std::string_view name, std::string_view value)
         return rejected(messages::about(name, editing::messages::notAnInteger));
     }
     for (const auto& number : editing::shownReals) {
-        if (name == number.name)
-            return {RealChange{&number, parseBitsText(value), std::string(value)}, {}};
+        if (name != number.name)
+            continue;
+        // Whether a text shown for some stored value stands for that value
+        // can only be told with the file; any other text is checked now.
+        const auto bits = parseBitsText(value);
+        if (!bits && !editing::parseReal(value) && !editing::showsUntypableReal(value))
+            return rejected(messages::about(name, editing::messages::notANumber));
+        return {RealChange{&number, bits, std::string(value)}, {}};
     }
     return rejected(messages::unknownField(name, settableFieldNames()));
 }

@@ -51,8 +51,9 @@ struct ParsedChange {
 };
 
 // Checks a value with the editor's conversion rules, as far as that needs no
-// file: reals, and a race or model the lists do not know, are judged against
-// the stored values when the changes apply.
+// file: a real typed as a stored value shows ("1234.57", "nan", "-0") and a
+// race or model the lists do not know are judged against the stored values
+// when the changes apply.
 ParsedChange parseChange(std::string_view argument);
 
 // The names set accepts before "=", in the order the pages show them.

@@ -184,6 +184,15 @@ std::string formatReal(float value)
     return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 
+bool showsUntypableReal(std::string_view text)
+{
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float infinity = std::numeric_limits<float>::infinity();
+    const std::array<float, 5> untypable{nan, -nan, infinity, -infinity, -0.0F};
+    return std::any_of(
+        untypable.begin(), untypable.end(), [&](float value) { return formatReal(value) == text; });
+}
+
 bool equalIgnoringCase(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };

@@ -9,14 +9,11 @@
 
 namespace {
 
-using npf::FloatBits;
-
 // FILE last; diff compares the two files before it.
-int showOrDiff(const std::vector<std::string>& a, std::ostream& out, std::ostream& err)
-{
+const CliRun showOrDiff = [](const auto& a, auto& out, auto& err) {
     return a[0] == "diff" ? cli::diffCharacters(a[1], a[2], out, err)
                           : cli::showCharacter(a.back(), a[1] == "--json", out, err);
-}
+};
 
 TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWhatShowPrints)
 {
@@ -29,9 +26,11 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         // Back to a race and a model the lists do not know, as stored.
         {{"race=1", "race=7", "model=Serena", "model=mp_custom"}, 0},
         {{"actorFlags=0x80000001", "-bit 31", "+no feed", "+BIT 5"}, 0, [](auto& r) { r.actorFlags = 41; }},
-        {{"health=1234.570"}, 0, [](auto& r) { r.health = r.healthCopy = FloatBits::fromValue(1234.57F); }},
+        {{"health=1234.570"}, 0,
+            [](auto& r) { r.health = r.healthCopy = npf::FloatBits::fromValue(1234.57F); }},
         // A real typed as show displays the stored value keeps its bits, as in the editor.
-        {{"health=5", "health=1234.57"}, 0, [](auto& r) { r.healthCopy = r.health; }},
+        {{"health=5", "health=1234.57", "mana=-inf"}, 0,
+            [](auto& r) { r.healthCopy = r.health, r.manaCopy = r.mana; }},
         {{"health=5", "cash="}, 2, {}, "cash: Please enter an integer.\n"},
         {{"mana=-0"}, 2, {}, "mana: Please enter a number.\n"},
         {{"clanName=" + std::string(33, 'c')}, 2, {}, "clanName: Please enter no more than 32 characters.\n"},
@@ -51,8 +50,8 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
     // show --json values fed back through set give the same bytes.
     // Pairs equal as a save leaves them, with a signalling NaN, -inf and -0.
     auto source = awkwardCharacter();
-    source.health = source.healthCopy = FloatBits{0x7f800001}, source.manaCopy = source.mana;
-    source.blood = source.bloodCopy = FloatBits{0x80000000};
+    source.health = source.healthCopy = npf::FloatBits{0x7f800001}, source.manaCopy = source.mana;
+    source.blood = source.bloodCopy = npf::FloatBits{0x80000000};
     std::tie(source.race, source.modelId, source.actorFlags) = std::tuple(3, "mp_serena", -1);
     check(showOrDiff, {{{"show", "--json", file()}, 0, {}, "", "{"}}, source);
     // What a script does: read the numbers as doubles and print them again.

@@ -1,6 +1,7 @@
 #include "changes.h"
 
 #include "field_text.h"
+#include "messages.h"
 
 #include "editing/cp1252.h"
 #include "editing/messages.h"
@@ -11,8 +12,10 @@
 
 #include <charconv>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <system_error>
+#include <vector>
 
 namespace cli {
 
@@ -36,37 +39,18 @@ constexpr std::array<TextField, 2> textFields{{
     {"clanName", &PageValues::clanName, editing::storeClanName},
 }};
 
-ParsedChange rejected(std::string_view field, std::string_view message)
+ParsedChange rejected(std::string message)
 {
-    return {std::nullopt, std::string(field) + ": " + std::string(message)};
-}
-
-std::string tooLongMessage()
-{
-    std::string message = editing::messages::textTooLong;
-    message.replace(message.find("%1"), 2, std::to_string(npf::textWidth));
-    return message;
-}
-
-std::string raceMessage()
-{
-    return std::string(raceName) + ": Please enter a race from 0 to "
-        + std::to_string(editing::raceEntries.size() - 1) + " or its name.";
-}
-
-std::string modelMessage(std::string_view text)
-{
-    return std::string(modelName) + ": Unknown model \"" + std::string(text)
-        + "\"; veyrith-npf models lists the known ones.";
+    return {std::nullopt, std::move(message)};
 }
 
 ParsedChange parseText(const TextField& field, std::string_view value)
 {
     auto bytes = editing::bytesFromUtf8(value);
     if (!bytes)
-        return rejected(field.name, "Windows-1252 cannot hold some characters of this text.");
+        return rejected(messages::about(field.name, messages::notWindows1252));
     if (bytes->size() > npf::textWidth)
-        return rejected(field.name, tooLongMessage());
+        return rejected(messages::about(field.name, editing::messages::textTooLong));
     return {TextChange{field.value, field.store, std::move(*bytes)}, {}};
 }
 
@@ -75,26 +59,25 @@ ParsedChange parseRace(std::string_view value)
     if (const auto race = editing::parseInteger(value))
         return {RaceChange{*race}, {}};
     for (std::size_t i = 0; i < editing::raceEntries.size(); ++i) {
-        const std::string_view entry = editing::raceEntries[i];
-        const std::string_view name = entry.substr(entry.find(" - ") + 3);
-        if (equalIgnoringCase(value, entry) || equalIgnoringCase(value, name))
+        if (editing::equalIgnoringCase(value, editing::raceEntries[i])
+            || editing::equalIgnoringCase(value, editing::raceNameOf(i)))
             return {RaceChange{static_cast<std::int32_t>(i)}, {}};
     }
-    return {std::nullopt, raceMessage()};
+    return rejected(messages::raceRefused(raceName));
 }
 
 ParsedChange parseModel(std::string_view value)
 {
     const auto& rows = editing::ModelTable::rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (equalIgnoringCase(value, rows[i].displayName))
+        if (editing::equalIgnoringCase(value, rows[i].displayName))
             return {ModelChange{static_cast<int>(i), std::string(rows[i].modelId)}, {}};
     }
     if (const auto row = editing::ModelTable::findById(value))
         return {ModelChange{*row, std::string(value)}, {}};
     auto bytes = editing::bytesFromUtf8(value);
     if (!bytes)
-        return {std::nullopt, modelMessage(value)};
+        return rejected(messages::unknownModel(modelName, value));
     return {ModelChange{std::nullopt, std::move(*bytes)}, {}};
 }
 
@@ -119,22 +102,15 @@ std::optional<editing::ActorFlags> parseFlags(std::string_view value)
     return static_cast<editing::ActorFlags>(number);
 }
 
-ParsedChange parseFlagsValue(std::string_view value)
-{
-    if (const auto flags = parseFlags(value))
-        return {FlagsChange{*flags}, {}};
-    return rejected(flagsName, "Please enter a decimal or 0x hexadecimal number of 32 bits.");
-}
-
 ParsedChange parseToggle(std::string_view argument)
 {
     const bool set = argument.front() == '+';
     const std::string_view name = argument.substr(1);
-    if (const auto bit = findFlag(name))
+    if (const auto bit = editing::findActorFlag(name))
         return {FlagToggle{*bit, set}, {}};
     if (argument.starts_with("--"))
-        return {std::nullopt, "Unknown option: " + std::string(argument)};
-    return {std::nullopt, "Unknown flag: " + std::string(name) + " (veyrith-npf flags lists them)"};
+        return rejected(messages::unknownOption(argument));
+    return rejected(messages::unknownFlag(name));
 }
 
 ParsedChange parseAssignment(std::string_view name, std::string_view value)
@@ -147,35 +123,29 @@ ParsedChange parseAssignment(std::string_view name, std::string_view value)
         return parseRace(value);
     if (name == modelName)
         return parseModel(value);
-    if (name == flagsName)
-        return parseFlagsValue(value);
+    if (name == flagsName) {
+        if (const auto flags = parseFlags(value))
+            return {FlagsChange{*flags}, {}};
+        return rejected(messages::about(flagsName, messages::notFlags));
+    }
     for (const auto& number : editing::shownIntegers) {
         if (name != number.name)
             continue;
         if (const auto integer = editing::parseInteger(value))
             return {IntegerChange{&number, *integer}, {}};
-        return rejected(name, editing::messages::notAnInteger);
+        return rejected(messages::about(name, editing::messages::notAnInteger));
     }
     for (const auto& number : editing::shownReals) {
         if (name != number.name)
             continue;
-        if (const auto bits = parseBitsText(value))
-            return {RealChange{&number, *bits}, {}};
-        if (const auto real = editing::parseReal(value))
-            return {RealChange{&number, npf::FloatBits::fromValue(*real)}, {}};
-        return rejected(name, editing::messages::notANumber);
+        // Whether a text shown for some stored value stands for that value
+        // can only be told with the file; any other text is checked now.
+        const auto bits = parseBitsText(value);
+        if (!bits && !editing::parseReal(value) && !editing::showsUntypableReal(value))
+            return rejected(messages::about(name, editing::messages::notANumber));
+        return {RealChange{&number, bits, std::string(value)}, {}};
     }
-    return {std::nullopt,
-        "Unknown field: " + std::string(name) + " (the fields are " + settableFieldNames() + ")"};
-}
-
-void restoreModel(const CharacterRecord& from, CharacterRecord& to)
-{
-    to.modelId = from.modelId;
-    to.bodyFile = from.bodyFile;
-    to.headFile = from.headFile;
-    to.shortCode = from.shortCode;
-    to.soundSet = from.soundSet;
+    return rejected(messages::unknownField(name, settableFieldNames()));
 }
 
 } // namespace
@@ -186,7 +156,7 @@ ParsedChange parseChange(std::string_view argument)
         return parseToggle(argument);
     const auto equals = argument.find('=');
     if (equals == std::string_view::npos)
-        return {std::nullopt, "Expected FIELD=VALUE, +FLAG or -FLAG, not: " + std::string(argument)};
+        return rejected(messages::notAChange(argument));
     return parseAssignment(argument.substr(0, equals), argument.substr(equals + 1));
 }
 
@@ -205,63 +175,76 @@ std::string settableFieldNames()
 
 std::optional<std::string> applyChanges(std::span<const Change> changes, CharacterRecord& record)
 {
-    CharacterRecord changed = record;
-    PageValues values = editing::pageValuesOf(record);
+    // The pages as a load leaves them, edited by each change in turn; Save's
+    // steps for the values named run once all changes are accepted.
+    const PageValues shown = editing::pageValuesOf(record);
+    PageValues values = shown;
+    std::vector<std::function<void(const PageValues&, CharacterRecord&)>> saveSteps;
     for (const Change& change : changes) {
         std::optional<std::string> error;
-        std::visit(npf::Overloaded{
-                       [&](const TextChange& text) {
-                           values.*text.value = text.bytes;
-                           text.store(values, changed);
-                       },
-                       [&](const RaceChange& race) {
-                           values.raceChoice = race.race;
-                           editing::storeRace(values, changed);
-                           // A race outside the list survives as read, like the
-                           // editor's "Unknown" entry; any other is refused.
-                           if (changed.race != race.race) {
-                               if (race.race == record.race)
-                                   changed.race = record.race;
-                               else
-                                   error = raceMessage();
-                           }
-                       },
-                       [&](const ModelChange& model) {
-                           if (model.row) {
-                               values.modelChoice = *model.row;
-                               editing::storeModel(values, changed);
-                           } else if (model.modelId == record.modelId) {
-                               // The editor's extra entry for an identifier it does not know.
-                               values.modelChoice = editing::noChoice;
-                               restoreModel(record, changed);
-                           } else {
-                               error = modelMessage(editing::utf8FromBytes(model.modelId));
-                           }
-                       },
-                       [&](const FlagsChange& flags) {
-                           values.actorFlags = flags.flags;
-                           editing::storeActorFlags(values, changed);
-                       },
-                       [&](const FlagToggle& toggle) {
-                           const editing::ActorFlags bit = editing::actorFlagBit(toggle.bit);
-                           values.actorFlags
-                               = toggle.set ? (values.actorFlags | bit) : (values.actorFlags & ~bit);
-                           editing::storeActorFlags(values, changed);
-                       },
-                       [&](const IntegerChange& integer) {
-                           values.*integer.number->value = integer.value;
-                           editing::storeNumber(*integer.number, values, changed);
-                       },
-                       [&](const RealChange& real) {
-                           values.*real.number->value = real.value;
-                           editing::storeNumber(*real.number, values, changed);
-                       },
-                   },
+        std::visit(
+            npf::Overloaded{
+                [&](const TextChange& text) {
+                    values.*text.value = text.bytes;
+                    saveSteps.emplace_back(text.store);
+                },
+                [&](const RaceChange& race) {
+                    // A race outside the list may only be the stored one,
+                    // which then stays as read, like the editor's "Unknown" entry.
+                    if (editing::isListedRace(race.race))
+                        values.raceChoice = race.race;
+                    else if (race.race == record.race)
+                        values.raceChoice = editing::noChoice;
+                    else
+                        error = messages::raceRefused(raceName);
+                    saveSteps.emplace_back(editing::storeRace);
+                },
+                [&](const ModelChange& model) {
+                    // Likewise a model identifier the table does not know.
+                    if (model.row)
+                        values.modelChoice = *model.row;
+                    else if (model.modelId == record.modelId)
+                        values.modelChoice = editing::noChoice;
+                    else
+                        error = messages::unknownModel(modelName, editing::utf8FromBytes(model.modelId));
+                    saveSteps.emplace_back(editing::storeModel);
+                },
+                [&](const FlagsChange& flags) {
+                    values.actorFlags = flags.flags;
+                    saveSteps.emplace_back(editing::storeActorFlags);
+                },
+                [&](const FlagToggle& toggle) {
+                    const editing::ActorFlags bit = editing::actorFlagBit(toggle.bit);
+                    values.actorFlags = toggle.set ? (values.actorFlags | bit) : (values.actorFlags & ~bit);
+                    saveSteps.emplace_back(editing::storeActorFlags);
+                },
+                [&](const IntegerChange& integer) {
+                    values.*integer.number->value = integer.value;
+                    saveSteps.emplace_back([number = integer.number](const auto& v, auto& r) {
+                        editing::storeNumber(*number, v, r);
+                    });
+                },
+                [&](const RealChange& real) {
+                    const npf::FloatBits stored = shown.*real.number->value;
+                    const auto value = real.bits
+                        ? real.bits
+                        : editing::readRealText(real.text, editing::formatReal(stored.value()), stored);
+                    if (!value) {
+                        error = messages::about(real.number->name, editing::messages::notANumber);
+                        return;
+                    }
+                    values.*real.number->value = *value;
+                    saveSteps.emplace_back([number = real.number](const auto& v, auto& r) {
+                        editing::storeNumber(*number, v, r);
+                    });
+                },
+            },
             change);
         if (error)
             return error;
     }
-    record = std::move(changed);
+    for (const auto& step : saveSteps)
+        step(values, record);
     return std::nullopt;
 }
 

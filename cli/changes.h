@@ -36,7 +36,8 @@ struct IntegerChange {
 };
 struct RealChange {
     const editing::ShownNumber<npf::FloatBits>* number;
-    npf::FloatBits value;
+    std::optional<npf::FloatBits> bits; // given as a bit pattern
+    std::string text; // otherwise read as the editor reads the field, against the stored value
 };
 
 // One argument of set: FIELD=VALUE, +FLAG or -FLAG.
@@ -49,15 +50,20 @@ struct ParsedChange {
     std::string error;
 };
 
-// Checks a value with the editor's conversion rules. Needs no file.
+// Checks a value with the editor's conversion rules, as far as that needs no
+// file: a real typed as a stored value shows ("1234.57", "nan", "-0") and a
+// race or model the lists do not know are judged against the stored values
+// when the changes apply.
 ParsedChange parseChange(std::string_view argument);
 
 // The names set accepts before "=", in the order the pages show them.
 std::string settableFieldNames();
 
-// Applies the changes in order, each as the editor's Save stores that field
-// (partner fields, clan key, model strings included). On a change the stored
-// values do not allow, returns its message and leaves the record as it was.
+// Applies the changes in order to what the editor would show for the record,
+// then stores the named values as the editor's Save does (partner fields, clan
+// key, model strings included); fields not named keep their stored values. On
+// a change the stored values do not allow, returns its message and leaves the
+// record as it was.
 std::optional<std::string> applyChanges(std::span<const Change> changes, npf::CharacterRecord& record);
 
 } // namespace cli

@@ -1,9 +1,14 @@
 #include "commands.h"
 
 #include "changes.h"
+#include "differences.h"
 #include "field_text.h"
+#include "json_output.h"
+#include "listing.h"
+#include "messages.h"
 #include "snapshot.h"
 
+#include "editing/actor_flags.h"
 #include "editing/messages.h"
 #include "editing/model_table.h"
 #include "npf/npf_document.h"
@@ -18,7 +23,7 @@ namespace {
 
 void report(std::ostream& err, const std::string& path, const char* message)
 {
-    err << path << ": " << message << '\n';
+    err << messages::about(path, message) << '\n';
 }
 
 // Reads the file the way the editor opens it: header check first, then every field.
@@ -104,6 +109,10 @@ int restoreCharacter(
 
 int setFields(const std::string& path, const std::vector<std::string>& arguments, std::ostream& err)
 {
+    if (arguments.empty()) {
+        err << messages::noChanges << '\n';
+        return usageError;
+    }
     std::vector<Change> changes;
     for (const std::string& argument : arguments) {
         ParsedChange parsed = parseChange(argument);
@@ -154,7 +163,8 @@ int listModels(std::ostream& out)
 int listFlags(std::ostream& out)
 {
     for (int bit = 0; bit < editing::actorFlagCount; ++bit) {
-        out << bit << '\t' << hexText(editing::actorFlagBit(bit)) << '\t' << flagName(bit) << '\n';
+        out << bit << '\t' << hexText(editing::actorFlagBit(bit)) << '\t' << editing::actorFlagName(bit)
+            << '\n';
     }
     return success;
 }

@@ -27,8 +27,8 @@ int showCharacters(const std::vector<std::string>& paths, bool asJson, std::ostr
 int restoreCharacter(
     const std::string& snapshot, const std::string& path, std::istream& standardInput, std::ostream& err);
 
-// Checks every argument before the file is read, and writes only when all of
-// them apply.
+// Checks every argument (at least one) before the file is read, as far as that
+// needs no file, and writes only when all of them apply.
 int setFields(const std::string& path, const std::vector<std::string>& arguments, std::ostream& err);
 
 int diffCharacters(const std::string& pathA, const std::string& pathB, std::ostream& out, std::ostream& err);

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "editing/actor_flags.h"
-#include "npf/character_record.h"
+#include "npf/npf_layout.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
+// How single values read as text on the command line: bit sets and float bit
+// patterns in hex, floats exactly. The listing, the JSON and the diff build on these.
 namespace cli {
 
 // Thirty-two bits as "0x" and eight lower-case hex digits.
@@ -22,24 +24,17 @@ std::optional<npf::FloatBits> parseBitsText(std::string_view text);
 // The shortest decimal that reads back to the same float, or "nan", "inf", "-inf".
 std::string exactRealText(npf::FloatBits value);
 
-// The name a flag goes by on the command line: its label in the flag list, or
-// "bit N" for the four rows whose label is blank.
-std::string flagName(int bit);
-// The bit of a flag name ("bit N" names any bit); letters match in either case.
-std::optional<int> findFlag(std::string_view name);
-std::vector<std::string> flagNamesOf(editing::ActorFlags flags);
+// A float's text followed by " (0x........)" when no decimal can carry the value.
+std::string withBitsWhenNotFinite(std::string text, npf::FloatBits value);
 
-// Names typed on the command line match whatever the case of their ASCII letters.
-bool equalIgnoringCase(std::string_view a, std::string_view b);
+// The pieces with the separator between them.
+std::string joined(const std::vector<std::string>& pieces, std::string_view separator);
 
-// The fifty-one fields, one aligned "name  value" line each, values as the
-// editor shows them and with the names of race, model and flags.
-std::string listingOf(const npf::CharacterRecord& record);
-
-// One JSON object keyed by the record's field names; the text is pretty-printed.
-std::string jsonOf(const npf::CharacterRecord& record);
-
-// One "name: old -> new" line for each field whose stored value differs.
-std::vector<std::string> differencesBetween(const npf::CharacterRecord& from, const npf::CharacterRecord& to);
+// Whether a field of the file table is the record member given.
+template <class T> bool isField(const npf::FieldLayout& field, T npf::CharacterRecord::*member)
+{
+    const auto* held = std::get_if<T npf::CharacterRecord::*>(&field.member);
+    return held && *held == member;
+}
 
 } // namespace cli

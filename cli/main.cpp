@@ -2,10 +2,15 @@
 #include "commands.h"
 #include "utf8_command_line.h"
 
+#include "editing/page_values.h"
+#include "npf/npf_layout.h"
+
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -32,20 +37,53 @@ constexpr const char* restoreFooter
 
 std::string setFooter()
 {
-    return "Arguments after FILE: FIELD=VALUE, +FLAG or -FLAG, one or more.\n"
+    std::string races;
+    for (std::size_t entry = 0; entry < editing::raceEntries.size(); ++entry)
+        races += (races.empty() ? "" : ", ") + std::string(editing::raceNameOf(entry));
+    return "Arguments after FILE: FIELD=VALUE, +FLAG or -FLAG, one or more; after \"--\" every\n"
+           "argument is one of them, even one that begins with '-'.\n"
            "FIELD is one of: "
-        + cli::settableFieldNames()
-        + ".\n"
-          "Texts: UTF-8 that Windows-1252 can hold, at most 32 characters.\n"
-          "race: 0 to 4 or a race name (Vampire, Ghoul, Human, Monster, Lupine).\n"
+        + cli::settableFieldNames() + ".\nTexts: UTF-8 that Windows-1252 can hold, at most "
+        + std::to_string(npf::textWidth) + " characters.\nrace: 0 to "
+        + std::to_string(editing::raceEntries.size() - 1) + " or a race name (" + races
+        + ").\n"
           "model: a display name or a model identifier (see the models command).\n"
           "actorFlags: a decimal or 0x hexadecimal number of 32 bits.\n"
           "cash, totalXp: integers; the other fields: decimal numbers, or 0x and exactly\n"
           "eight hex digits for a float's bit pattern (as show --json prints in <field>Bits).\n"
-          "+FLAG / -FLAG sets / clears one flag by its label (see the flags command; the\n"
-          "unlabelled bits are \"bit 28\" to \"bit 31\"). Arguments apply from left to right,\n"
-          "paired fields (health and healthCopy, ...) change together, and every other field\n"
-          "keeps its stored value.";
+          "A number typed as show displays the stored one keeps the stored value exactly.\n"
+          "+FLAG / -FLAG sets / clears one flag by its label (see the flags command; \"bit N\"\n"
+          "names any bit, the unlabelled ones too). Arguments apply from left to right, paired\n"
+          "fields (health and healthCopy, ...) change together, and every other field keeps\n"
+          "its stored value.";
+}
+
+// The command line cut at set's "--": what CLI11 parses, and the changes after
+// it. After "--" every argument is a change, even one that begins with '-';
+// CLI11 would take such an argument for an option, and gives up on "--" once
+// FILE is filled, so it never sees them. FILE itself may follow "--" when no
+// argument before it could be FILE.
+struct CommandLine {
+    std::vector<const char*> parsed;
+    std::vector<std::string> changesAfterSeparator;
+};
+
+CommandLine cutAtSetSeparator(int argc, const char* const* argv)
+{
+    const char* const* const end = argv + argc;
+    const bool isSet = argc >= 3 && std::string_view(argv[1]) == "set";
+    const char* const* const separator = isSet ? std::find(argv + 2, end, std::string_view("--")) : end;
+    CommandLine line{{argv, separator}, {}};
+    if (separator == end)
+        return line;
+    line.changesAfterSeparator.assign(separator + 1, end);
+    const bool fileBefore = std::any_of(argv + 2, separator,
+        [](std::string_view argument) { return argument == "-" || !argument.starts_with('-'); });
+    if (!fileBefore && !line.changesAfterSeparator.empty()) {
+        line.parsed.insert(line.parsed.end(), {"--", separator[1]});
+        line.changesAfterSeparator.erase(line.changesAfterSeparator.begin());
+    }
+    return line;
 }
 
 } // namespace
@@ -86,9 +124,10 @@ int main(int argc, char** argv)
         "head file, short code, sound set");
     auto* flags = app.add_subcommand("flags", "Print the flag table: bit, value, label");
 
+    const cli::Utf8CommandLine arguments(argc, argv);
+    const CommandLine line = cutAtSetSeparator(arguments.count(), arguments.values());
     try {
-        const cli::Utf8CommandLine arguments(argc, argv);
-        app.parse(arguments.count(), arguments.values());
+        app.parse(static_cast<int>(line.parsed.size()), line.parsed.data());
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error);
         return status == 0 ? cli::success : cli::usageError;
@@ -99,13 +138,11 @@ int main(int argc, char** argv)
     if (set->parsed()) {
         std::vector<std::string> arguments;
         for (const std::string& argument : set->remaining()) {
-            if (argument != "--")
+            if (argument != "--") // the one CLI11 was given to take FILE after it
                 arguments.push_back(argument);
         }
-        if (arguments.empty()) {
-            std::cerr << "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n";
-            return cli::usageError;
-        }
+        arguments.insert(
+            arguments.end(), line.changesAfterSeparator.begin(), line.changesAfterSeparator.end());
         return cli::setFields(file, arguments, std::cerr);
     }
     if (restore->parsed())

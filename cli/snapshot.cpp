@@ -1,7 +1,10 @@
 #include "snapshot.h"
 
 #include "field_text.h"
+#include "json_output.h"
+#include "messages.h"
 
+#include "editing/actor_flags.h"
 #include "editing/cp1252.h"
 #include "npf/npf_document.h"
 #include "npf/npf_layout.h"
@@ -24,34 +27,6 @@ namespace cli {
 
 namespace {
 
-// Everything restore says about a snapshot. %1 is the key at fault, %2 and %3 details.
-namespace said {
-constexpr std::string_view unreadable = "%1: Could not read the snapshot.";
-constexpr std::string_view tooLarge
-    = "The snapshot is larger than %1 bytes; show --json never prints that much.";
-constexpr std::string_view notJson = "The snapshot is not JSON (the first fault is at byte %1).";
-constexpr std::string_view notAnObject = "The snapshot is not one JSON object, as show --json prints it.";
-constexpr std::string_view hugeNumber = "%1: holds a number too large to read.";
-constexpr std::string_view twice = "%1: given twice.";
-constexpr std::string_view unknown = "%1: not a key of a snapshot.";
-constexpr std::string_view missing = "%1: missing from the snapshot.";
-constexpr std::string_view notText = "%1: expected a string.";
-constexpr std::string_view cannotHold = "%1: Windows-1252 cannot hold some characters of this text.";
-constexpr std::string_view zeroCharacter
-    = "%1: a text in the file ends at a zero character, so it cannot hold one.";
-constexpr std::string_view tooLong = "%1: longer than %2 bytes in Windows-1252.";
-constexpr std::string_view notInteger = "%1: expected a whole number from -2147483648 to 2147483647.";
-constexpr std::string_view notFlags = "%1: expected a whole number from 0 to 4294967295.";
-constexpr std::string_view notReal
-    = "%1: expected a number, or \"nan\", \"inf\" or \"-inf\" with %1Bits beside it.";
-constexpr std::string_view outOfRange = "%1: outside the range of a 32-bit float.";
-constexpr std::string_view notBits = "%1Bits: expected \"0x\" and 8 hex digits.";
-constexpr std::string_view disagree = "%1: the value and %1Bits (%2) disagree.";
-constexpr std::string_view notLabels = "%1: expected a list of flag names.";
-constexpr std::string_view labelsDisagree = "%1: does not match actorFlags, whose flags are: %2.";
-constexpr std::string_view notKept
-    = "%1: a file of %2 bytes cannot keep this value, since %3 overlaps it there.";
-} // namespace said
 
 using npf::CharacterRecord;
 using npf::FieldLayout;
@@ -60,30 +35,6 @@ using Json = nlohmann::json;
 
 // A snapshot is about two kilobytes; this leaves room for any indentation.
 constexpr std::size_t largestSnapshot = 1 << 20;
-constexpr std::string_view bitsSuffix = "Bits";
-constexpr std::string_view labelsKey = "actorFlagLabels";
-constexpr std::string_view fileKey = "file"; // set by show for several files; says nothing about the values
-
-std::string say(std::string_view pattern, std::string_view first, std::string_view second = {},
-    std::string_view third = {})
-{
-    std::string text(pattern);
-    const std::array<std::pair<std::string_view, std::string_view>, 3> fills{
-        {{"%1", first}, {"%2", second}, {"%3", third}}};
-    for (const auto& [mark, fill] : fills) {
-        for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at + fill.size()))
-            text.replace(at, mark.size(), fill);
-    }
-    return text;
-}
-
-std::string joined(const std::vector<std::string>& pieces)
-{
-    std::string text;
-    for (const auto& piece : pieces)
-        text += (text.empty() ? "" : ", ") + piece;
-    return text;
-}
 
 bool isFloatField(const FieldLayout& field)
 {
@@ -145,14 +96,14 @@ bool isShownDecimal(const Json& value, FloatBits bits)
 std::optional<std::string> readText(const std::string& name, const Json& value, std::string& into)
 {
     if (!value.is_string())
-        return say(said::notText, name);
+        return messages::about(name, messages::notText);
     auto bytes = editing::bytesFromUtf8(value.get_ref<const std::string&>());
     if (!bytes)
-        return say(said::cannotHold, name);
+        return messages::about(name, messages::notWindows1252);
     if (bytes->find('\0') != std::string::npos)
-        return say(said::zeroCharacter, name);
+        return messages::about(name, messages::zeroCharacter);
     if (bytes->size() > npf::textWidth)
-        return say(said::tooLong, name, std::to_string(npf::textWidth));
+        return messages::about(name, messages::longerThanText());
     into = std::move(*bytes);
     return std::nullopt;
 }
@@ -166,7 +117,7 @@ std::optional<std::string> readInteger(
     const std::int64_t highest
         = flags ? std::numeric_limits<std::uint32_t>::max() : std::numeric_limits<std::int32_t>::max();
     if (!whole || *whole < lowest || *whole > highest)
-        return say(flags ? said::notFlags : said::notInteger, name);
+        return messages::about(name, flags ? messages::notUnsigned : messages::notInteger);
     into = static_cast<std::int32_t>(static_cast<std::uint32_t>(*whole));
     return std::nullopt;
 }
@@ -182,15 +133,15 @@ std::optional<std::string> readReal(const std::string& name, const Json& snapsho
         if (given->is_string())
             bits = parseBitsText(given->get_ref<const std::string&>());
         if (!bits)
-            return say(said::notBits, name);
+            return messages::notBits(name);
     }
     std::optional<FloatBits> decimal;
     if (value.is_number()) {
         decimal = floatOf(value);
         if (!decimal)
-            return say(said::outOfRange, name);
+            return messages::about(name, messages::outOfFloatRange);
     } else if (!bits || (value != "nan" && value != "inf" && value != "-inf")) {
-        return say(said::notReal, name);
+        return messages::notReal(name);
     }
     if (!bits) {
         into = *decimal;
@@ -199,7 +150,7 @@ std::optional<std::string> readReal(const std::string& name, const Json& snapsho
     const bool agree = decimal ? *decimal == *bits || isShownDecimal(value, *bits)
                                : exactRealText(*bits) == value.get_ref<const std::string&>();
     if (!agree)
-        return say(said::disagree, name, bitsText(*bits));
+        return messages::bitsDisagree(name, bitsText(*bits));
     into = *bits;
     return std::nullopt;
 }
@@ -208,7 +159,7 @@ std::optional<std::string> readField(const FieldLayout& field, const Json& snaps
 {
     const std::string name(field.name);
     if (!snapshot.contains(name))
-        return say(said::missing, name);
+        return messages::about(name, messages::missingKey);
     const Json& value = snapshot.at(name);
     return std::visit(
         npf::Overloaded{
@@ -231,16 +182,16 @@ std::optional<std::string> checkLabels(const Json& snapshot, const CharacterReco
         return std::nullopt;
     const std::string name(labelsKey);
     if (!labels->is_array())
-        return say(said::notLabels, name);
+        return messages::about(name, messages::notLabels);
     std::vector<std::string> listed;
     for (const Json& label : *labels) {
         if (!label.is_string())
-            return say(said::notLabels, name);
+            return messages::about(name, messages::notLabels);
         listed.push_back(label.get<std::string>());
     }
-    const auto expected = flagNamesOf(static_cast<editing::ActorFlags>(record.actorFlags));
+    const auto expected = editing::actorFlagNamesOf(static_cast<editing::ActorFlags>(record.actorFlags));
     if (listed != expected)
-        return say(said::labelsDisagree, name, expected.empty() ? "none" : joined(expected));
+        return messages::labelsDisagree(name, expected.empty() ? "none" : joined(expected, ", "));
     return std::nullopt;
 }
 
@@ -248,9 +199,9 @@ std::optional<std::string> checkKeys(const Json& snapshot)
 {
     for (const auto& [key, value] : snapshot.items()) {
         if (!isKnownKey(key))
-            return say(said::unknown, key);
+            return messages::about(key, messages::unknownKey);
         if (key == fileKey && !value.is_string())
-            return say(said::notText, key);
+            return messages::about(key, messages::notText);
     }
     return std::nullopt;
 }
@@ -264,11 +215,11 @@ SnapshotText loadSnapshotText(const std::string& source, std::istream& standardI
         file.open(npf::pathFromUtf8(source), std::ios::binary);
     std::istream& in = source == "-" ? standardInput : file;
     if (source != "-" && !file.is_open())
-        return {std::nullopt, say(said::unreadable, source)};
+        return {std::nullopt, messages::about(source, messages::snapshotUnreadable)};
     std::string text(largestSnapshot + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (in.bad())
-        return {std::nullopt, say(said::unreadable, source)};
+        return {std::nullopt, messages::about(source, messages::snapshotUnreadable)};
     text.resize(static_cast<std::size_t>(in.gcount()));
     return {std::move(text), {}};
 }
@@ -276,7 +227,7 @@ SnapshotText loadSnapshotText(const std::string& source, std::istream& standardI
 ReadSnapshot readSnapshot(std::string_view text)
 {
     if (text.size() > largestSnapshot)
-        return {std::nullopt, say(said::tooLarge, std::to_string(largestSnapshot))};
+        return {std::nullopt, messages::snapshotTooLarge(largestSnapshot)};
 
     // The parser keeps the last of two equal keys; a snapshot naming a field
     // twice is refused instead of silently taking one of them.
@@ -295,14 +246,14 @@ ReadSnapshot readSnapshot(std::string_view text)
     try {
         snapshot = Json::parse(text, noteKeys);
     } catch (const Json::parse_error& error) {
-        return {std::nullopt, say(said::notJson, std::to_string(error.byte))};
+        return {std::nullopt, messages::notJson(error.byte)};
     } catch (const Json::exception&) { // the parser's one other complaint: a number past any double
-        return {std::nullopt, say(said::hugeNumber, lastKey)};
+        return {std::nullopt, messages::about(lastKey, messages::hugeNumber)};
     }
     if (!snapshot.is_object())
-        return {std::nullopt, std::string(said::notAnObject)};
+        return {std::nullopt, std::string(messages::notAnObject)};
     if (repeated)
-        return {std::nullopt, say(said::twice, *repeated)};
+        return {std::nullopt, messages::about(*repeated, messages::givenTwice)};
     if (auto error = checkKeys(snapshot))
         return {std::nullopt, std::move(*error)};
 
@@ -314,17 +265,6 @@ ReadSnapshot readSnapshot(std::string_view text)
     if (auto error = checkLabels(snapshot, record))
         return {std::nullopt, std::move(*error)};
     return {std::move(record), {}};
-}
-
-std::string jsonLineOf(const CharacterRecord& record, const std::string& file)
-{
-    // Re-read rather than rebuilt, so the line says exactly what show --json
-    // says for the file alone.
-    nlohmann::ordered_json line{{std::string(fileKey), file}};
-    const auto object = nlohmann::ordered_json::parse(jsonOf(record), nullptr, false);
-    if (object.is_object())
-        line.update(object);
-    return line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
 }
 
 std::optional<std::string> unkeptField(const CharacterRecord& record, std::uint64_t fileSize)
@@ -359,7 +299,7 @@ std::optional<std::string> unkeptField(const CharacterRecord& record, std::uint6
             if (at < start + field.width() && start < at + other->width())
                 over = other->name;
         }
-        return say(said::notKept, field.name, std::to_string(fileSize), over);
+        return messages::notKept(field.name, fileSize, over);
     }
     return std::nullopt;
 }

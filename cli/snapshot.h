@@ -32,9 +32,6 @@ struct ReadSnapshot {
 // bytes, floats to their bits. Every key is checked before anything is taken.
 ReadSnapshot readSnapshot(std::string_view text);
 
-// show --json for one of several files: the object on one line, "file" first.
-std::string jsonLineOf(const npf::CharacterRecord& record, const std::string& file);
-
 // In files shorter than 906 bytes some fields share bytes and the later write
 // wins. Names the first field that a save into a file of fileSize bytes would
 // not leave holding the record's value, so that nothing is written then.

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace editing {
 
@@ -52,5 +55,13 @@ constexpr ActorFlags actorFlagBit(int row)
 {
     return ActorFlags{1} << row;
 }
+
+// The name a flag goes by where it is typed: its label, or "bit N" for the
+// four rows whose label is blank.
+std::string actorFlagName(int bit);
+// The bit of a flag name ("bit N" names any bit); letters match in either case.
+std::optional<int> findActorFlag(std::string_view name);
+// The names of the set bits, lowest bit first.
+std::vector<std::string> actorFlagNamesOf(ActorFlags flags);
 
 } // namespace editing

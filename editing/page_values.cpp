@@ -45,8 +45,7 @@ PageValues pageValuesOf(const CharacterRecord& record)
     PageValues values;
     values.characterName = record.characterName;
     values.clanName = record.clanName;
-    const bool raceListed = record.race >= 0 && record.race < static_cast<int>(raceEntries.size());
-    values.raceChoice = raceListed ? record.race : noChoice;
+    values.raceChoice = isListedRace(record.race) ? record.race : noChoice;
     values.modelChoice = ModelTable::findById(record.modelId).value_or(noChoice);
     values.modelId = record.modelId;
     values.actorFlags = static_cast<ActorFlags>(record.actorFlags);
@@ -71,7 +70,7 @@ void storeClanName(const PageValues& values, CharacterRecord& record)
 
 void storeRace(const PageValues& values, CharacterRecord& record)
 {
-    if (values.raceChoice >= 0 && values.raceChoice < static_cast<int>(raceEntries.size()))
+    if (isListedRace(values.raceChoice))
         record.race = values.raceChoice;
 }
 

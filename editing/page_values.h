@@ -22,6 +22,18 @@ inline constexpr std::array<std::string_view, 5> raceEntries{
 // The extra entry that stands for a race outside the list.
 inline constexpr std::string_view unknownRaceEntry = "Unknown";
 
+// An entry's race name alone, without its number ("Vampire").
+constexpr std::string_view raceNameOf(std::size_t entry)
+{
+    return raceEntries[entry].substr(raceEntries[entry].find(" - ") + 3);
+}
+
+// Whether a race value has an entry of its own in the Race list.
+constexpr bool isListedRace(std::int32_t race)
+{
+    return race >= 0 && race < static_cast<std::int32_t>(raceEntries.size());
+}
+
 // Index of a list entry that stands for no choice the editor can map.
 inline constexpr int noChoice = -1;
 
@@ -93,9 +105,10 @@ void storeNumber(const ShownNumber<T>& number, const PageValues& values, npf::Ch
         record.*number.copy = values.*number.value;
 }
 
-// The value a real field's text stands for. A text still exactly as it was
-// shown keeps the value it was shown from, so that a save without edits never
-// rounds a stored value to the six digits on screen (nor turns a NaN into an error).
+// The value a real field's text stands for, for the editor and veyrith-npf
+// alike. A text still exactly as it was shown keeps the value it was shown
+// from, so that a save without edits never rounds a stored value to the six
+// digits on screen (nor turns a NaN, an infinity or -0 into an error).
 std::optional<npf::FloatBits> readRealText(
     std::string_view text, std::string_view shownText, npf::FloatBits shownValue);
 

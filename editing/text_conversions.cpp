@@ -127,6 +127,7 @@ std::optional<std::int32_t> parseInteger(std::string_view text)
             break; // already clamped either way
     }
     const std::int64_t value = negative ? std::max(-magnitude, lowest) : std::min(magnitude, highest);
+    // Zero is also the field checks' value for "no number", so it counts only when typed with a leading '0'.
     if (value == 0 && !startsWithZero)
         return std::nullopt;
     return static_cast<std::int32_t>(value);
@@ -164,6 +165,7 @@ std::optional<float> parseReal(std::string_view text)
     } else if (error != std::errc{} || stop != end) {
         return std::nullopt;
     }
+    // The same zero rule as for integers, for the same reason.
     if (value == 0.0F && body.front() != '0')
         return std::nullopt;
     return value;
@@ -180,6 +182,22 @@ std::string formatReal(float value)
     const int length
         = std::snprintf(buffer.data(), buffer.size(), "%.*g", realPrecision, static_cast<double>(value));
     return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+bool showsUntypableReal(std::string_view text)
+{
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float infinity = std::numeric_limits<float>::infinity();
+    const std::array<float, 5> untypable{nan, -nan, infinity, -infinity, -0.0F};
+    return std::any_of(
+        untypable.begin(), untypable.end(), [&](float value) { return formatReal(value) == text; });
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace editing

@@ -1,78 +1,71 @@
 #pragma once
 
 #include "npf_test_support.h"
+#include "test_fixtures.h"
 
-#include <sys/wait.h>
+#include "cli/commands.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <regex>
+#include <sstream>
 
-// One run of veyrith-npf: its exit status, a part of its messages and of what
-// it prints (each "" when it prints nothing there), and its change to the
-// character file.
+// One run of a veyrith-npf command: its status, its change to the character
+// file (none when empty), its messages, and a part of what it prints ("" when
+// it prints nothing).
 struct CliRow {
     std::vector<std::string> arguments;
     int status;
-    std::string err;
+    std::function<void(npf::CharacterRecord&)> change = {};
+    std::string err = "";
     std::string out = "";
-    std::function<void(npf::CharacterRecord&)> change = [](auto&) {};
 };
+
+// Runs a command with a row's arguments, printing to out and err; answers its status.
+using CliRun = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
 
 class CliTest : public NpfFileTest {
 protected:
     static constexpr std::size_t size = 1000;
-    static constexpr std::uint32_t seed = 7;
 
     // Values that need care when shown: a Windows-1252 name, an unnamed flag, a
-    // race and a model the lists do not know, odd floats; and pairs that
-    // disagree, so that a change shows which partner it rewrites.
+    // race and a model the lists do not know, odd floats (health shows as
+    // 1234.57, mana is -inf); and pairs that disagree, so that a change shows
+    // which partner it rewrites.
     static npf::CharacterRecord awkwardCharacter()
     {
+        using Bits = npf::FloatBits;
         auto r = npftools::sampleCharacter();
-        r.characterName = r.characterNameCopy = "Zo\xEB \x80";
-        r.race = 7;
-        r.modelId = "mp_custom";
-        r.actorFlags = static_cast<std::int32_t>(0x80008088U);
-        r.carriedFloat600 = npf::FloatBits{0x7fc00001};
-        r.health = npf::FloatBits::fromValue(0.1F);
-        r.healthCopy = npf::FloatBits::fromValue(1.0F / 3.0F);
-        r.mana = npf::FloatBits{0xff800000}; // -inf
-        r.manaCopy = npf::FloatBits{0x80000000}; // -0
+        std::tie(r.characterName, r.characterNameCopy, r.race, r.modelId, r.actorFlags) = std::tuple(
+            "Zo\xEB \x80", "Zo\xEB \x80", 7, "mp_custom", static_cast<std::int32_t>(0x80008088U));
+        std::tie(r.carriedFloat600, r.health, r.healthCopy, r.mana, r.manaCopy) = std::tuple(Bits{0x7fc00001},
+            Bits::fromValue(1234.5678F), Bits::fromValue(1.0F / 3), Bits{0xff800000}, Bits{0x80000000});
         return r;
     }
     std::string file() const { return (directory / "character.npf").string(); }
+    CliRun setOn(std::string f)
+    {
+        return [f](auto& a, auto&, auto& e) { return cli::setFields(f, a, e); };
+    }
 
-    // Runs the tool through the shell, each row's arguments after the command,
-    // on a fresh file() of the start character; out and err keep what the last
-    // run printed.
-    void check(const std::vector<std::string>& command, const std::vector<CliRow>& rows,
+    // Each row on a fresh file() of the start character; out and err keep what
+    // the last run printed.
+    void check(const CliRun& run, const std::vector<CliRow>& rows,
         const npf::CharacterRecord& start = awkwardCharacter())
     {
         for (const auto& row : rows) {
-            std::string line = quoted(VEYRITH_NPF_TOOL);
-            for (const auto* arguments : {&command, &row.arguments})
-                for (const auto& argument : *arguments)
-                    line += " " + quoted(argument);
-            writeNpf(start, size, seed);
-            line += " >" + quoted(directory / "out") + " 2>" + quoted(directory / "err");
-            const int status = std::system(line.c_str()); // a wait status
-            std::getline(std::ifstream(directory / "out"), out, '\0');
-            std::getline(std::ifstream(directory / "err"), err, '\0');
+            SCOPED_TRACE(::testing::PrintToString(row.arguments));
+            writeNpf(start, size);
+            out = std::ostringstream(), err = std::ostringstream();
+            EXPECT_EQ(run(row.arguments, out, err), row.status);
+            EXPECT_EQ(err.str(), row.err);
+            EXPECT_EQ(out.str().empty(), row.out.empty()) << out.str();
+            EXPECT_NE(("\n" + out.str()).find(row.out), std::string::npos) << out.str();
             auto expected = start;
-            row.change(expected);
-            EXPECT_TRUE(status == W_EXITCODE(row.status, 0) && out.empty() == row.out.empty()
-                && err.empty() == row.err.empty() && ("\n" + out).find(row.out) != std::string::npos
-                && err.find(row.err) != std::string::npos
-                && npftools::readFileBytes(file()) == npftools::buildNpfBytes(expected, size, seed))
-                << line << " ended with wait status " << status << ": " << out << err;
+            if (row.change)
+                row.change(expected);
+            EXPECT_EQ(npftools::readFileBytes(file()), npftools::buildNpfBytes(expected, size, 7))
+                << "the file";
         }
     }
-    static std::string quoted(const std::string& s)
-    {
-        return "'" + std::regex_replace(s, std::regex("'"), "'\\''") + "'";
-    }
 
-    std::string out, err;
+    std::ostringstream out, err;
 };

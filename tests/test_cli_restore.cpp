@@ -1,12 +1,10 @@
-// restore and show of several files through the tool's library, plus standard
-// input and an unreadable file among several through the built program.
+// restore and show of several files through the tool's library.
 #include "npf_test_support.h"
 
 #include "cli/commands.h"
 
 #include <nlohmann/json.hpp>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -76,14 +74,6 @@ TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
         ASSERT_TRUE(read.readFile());
         EXPECT_EQ(npftools::readFileBytes(b), npftools::buildNpfBytes(read.record, size, 2)) << size;
     }
-    // The built program: a snapshot through standard input, then the failure above.
-    const auto a = (directory / "a.npf").string(), b = writeNpf(npftools::buildNpfBytes({}, 3000), "b.npf");
-    const std::string tool = VEYRITH_NPF_TOOL;
-    const int status = std::system((tool + " show --json " + a + " | " + tool + " restore - " + b + " && "
-        + tool + " show --json " + bad + " " + a + " >" + bad + ".out 2>&1")
-                                       .c_str());
-    EXPECT_EQ(status, std::system("exit 1")); // exit status 1 in the form system() reports it here
-    EXPECT_EQ(shown({b}), shown({a}));
 }
 
 TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)

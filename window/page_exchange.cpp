@@ -78,9 +78,7 @@ bool PageExchange::readField(Field& field, PageValues& values, QString& failure)
     const QString text = field.edit->text();
     if (const auto* member = std::get_if<std::string PageValues::*>(&field.value)) {
         if (text.size() > textLimit) {
-            // Qt's own placeholder, which the Qt-free wording of this text does not carry.
-            failure = QCoreApplication::translate("PageExchange", "Please enter no more than %1 characters.")
-                          .arg(textLimit);
+            failure = translatedText(messages::textTooLong);
             return false;
         }
         values.** member = bytesOfText(text);

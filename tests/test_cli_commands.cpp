@@ -1,0 +1,97 @@
+// veyrith-npf's commands in process: what show, show --json and diff print,
+// the bytes each kind of value set changes, the values and files the tool
+// refuses, and show --json values fed back through set.
+#include "cli_test_support.h"
+
+#include "cli/changes.h"
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+// FILE last; diff compares the two files before it.
+const CliRun showOrDiff = [](const auto& a, auto& out, auto& err) {
+    return a[0] == "diff" ? cli::diffCharacters(a[1], a[2], out, err)
+                          : cli::showCharacter(a.back(), a[1] == "--json", out, err);
+};
+
+TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWhatShowPrints)
+{
+    const std::vector<CliRow> rows{
+        {{"characterName=é"}, 0, [](auto& r) { r.characterName = r.characterNameCopy = "\xE9"; }},
+        {{"clanName=A b"}, 0, [](auto& r) { r.clanName = "A b", r.clanKey = "ab"; }},
+        {{"totalXp=007", "race=lupine"}, 0, [](auto& r) { r.totalXp = r.totalXpCopy = 7, r.race = 4; }},
+        {{"model=samuel md"}, 0, fixtures::putSamuelModel},
+        {{"model=mp_samuel_da"}, 0, fixtures::putSamuelModel},
+        // Back to a race and a model the lists do not know, as stored.
+        {{"race=1", "race=7", "model=Serena", "model=mp_custom"}, 0},
+        {{"actorFlags=0x80000001", "-bit 31", "+no feed", "+BIT 5"}, 0, [](auto& r) { r.actorFlags = 41; }},
+        {{"health=1234.570"}, 0,
+            [](auto& r) { r.health = r.healthCopy = npf::FloatBits::fromValue(1234.57F); }},
+        // A real typed as show displays the stored value keeps its bits, as in the editor.
+        {{"health=5", "health=1234.57", "mana=-inf"}, 0,
+            [](auto& r) { r.healthCopy = r.health, r.manaCopy = r.mana; }},
+        {{"health=5", "cash="}, 2, {}, "cash: Please enter an integer.\n"},
+        {{"mana=-0"}, 2, {}, "mana: Please enter a number.\n"},
+        {{"clanName=" + std::string(33, 'c')}, 2, {}, "clanName: Please enter no more than 32 characters.\n"},
+        {{"clanName=日"}, 2, {}, "clanName: Windows-1252 cannot hold some characters of this text.\n"},
+        {{"race=5"}, 2, {}, "race: Please enter a race from 0 to 4 or its name.\n"},
+        {{"model=X"}, 2, {}, "model: Unknown model \"X\"; veyrith-npf models lists the known ones.\n"},
+        {{"actorFlags="}, 2, {}, "actorFlags: Please enter a decimal or 0x hexadecimal number of 32 bits.\n"},
+        {{"+NO FOOD"}, 2, {}, "Unknown flag: NO FOOD (veyrith-npf flags lists them)\n"},
+        {{"--force"}, 2, {}, "Unknown option: --force\n"},
+        {{"health"}, 2, {}, "Expected FIELD=VALUE, +FLAG or -FLAG, not: health\n"},
+        {{"healthCopy=1"}, 2, {},
+            "Unknown field: healthCopy (the fields are " + cli::settableFieldNames() + ")\n"},
+        {{}, 2, {}, "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n"},
+    };
+    check(setOn(file()), rows);
+
+    // show --json values fed back through set give the same bytes.
+    // Pairs equal as a save leaves them, with a signalling NaN, -inf and -0.
+    auto source = awkwardCharacter();
+    source.health = source.healthCopy = npf::FloatBits{0x7f800001}, source.manaCopy = source.mana;
+    source.blood = source.bloodCopy = npf::FloatBits{0x80000000};
+    std::tie(source.race, source.modelId, source.actorFlags) = std::tuple(3, "mp_serena", -1);
+    check(showOrDiff, {{{"show", "--json", file()}, 0, {}, "", "{"}}, source);
+    // What a script does: read the numbers as doubles and print them again.
+    const auto json = nlohmann::json::parse(out.str());
+    std::vector<std::string> arguments{"model=" + json["modelId"].get<std::string>()};
+    for (const std::string key : {"characterName", "race", "actorFlags", "health", "mana", "blood"}) {
+        const auto& value = json.contains(key + "Bits") ? json[key + "Bits"] : json[key];
+        arguments.push_back(key + "=" + (value.is_string() ? value.get<std::string>() : value.dump()));
+    }
+    check(setOn(file()), {{arguments, 0, [&](auto& r) { r = source; }}});
+}
+
+TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
+{
+    // The same fields in a file of another size and other bytes between the fields.
+    const auto same = writeNpf(npftools::buildNpfBytes(awkwardCharacter(), 1200, 2), "same.npf");
+    const auto sample = writeNpf(npftools::buildNpfBytes(npftools::sampleCharacter(), size), "sample.npf");
+    const auto bad = writeNpf(std::vector<char>{'n', 'p', 'f', 0, 6, 0, 0, 0}, "bad.npf");
+    const auto shortFile = writeNpf(npftools::buildNpfBytes(awkwardCharacter(), 795), "short.npf");
+    const std::vector<CliRow> rows{
+        {{"show", file()}, 0, {}, "", "\ncharacterName      Zo\xC3\xAB \xE2\x82\xAC\n"},
+        {{"show", file()}, 0, {}, "", "\nrace               7 (Unknown)\n"},
+        {{"show", file()}, 0, {}, "", "\nmana               -inf (0xff800000)\n"},
+        {{"show", file()}, 0, {}, "", " 2147516552 (0x80008088): NO FEED, TALK TO, HUMANITY TRACK, bit 31\n"},
+        {{"show", "--json", file()}, 0, {}, "", "\"actorFlagLabels\": [\n    \"NO FEED\",\n    \"TALK TO\","},
+        {{"show", "--json", file()}, 0, {}, "", "\"healthCopy\": 0.33333334,\n  \"health\": 1234.5677,\n"},
+        {{"diff", file(), same}, 0},
+        {{"diff", file(), sample}, 1, {}, "", "\nactorFlags: 0x80008088 -> 0x00008088 (-bit 31)\n"},
+        {{"diff", file(), bad}, 1, {}, bad + ": File is not a valid NPF file.\n"},
+        {{"show", "--json", shortFile}, 1, {}, shortFile + ": Could not read NPF file.\n"},
+    };
+    check(showOrDiff, rows);
+    // A file that refuses the save, even to root: set says so and writes nothing.
+    if (!fixtures::ImmutableFile(same).locked())
+        GTEST_SKIP() << "chattr +i is not available here, so no file can refuse root a save";
+    const CliRun lockedSet = [&](auto& a, auto&, auto& e) {
+        const fixtures::ImmutableFile locked(file());
+        return cli::setFields(file(), a, e);
+    };
+    check(lockedSet, {{{"health=1"}, 1, {}, file() + ": File could not be saved.\n"}});
+}
+
+} // namespace

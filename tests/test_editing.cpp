@@ -1,0 +1,142 @@
+// The editing library: model table, conversions of typed texts, Windows-1252
+// texts, and what the pages show of a record and store back into it.
+#include "test_fixtures.h"
+
+#include "editing/cp1252.h"
+#include "editing/model_table.h"
+#include "editing/page_values.h"
+#include "editing/text_conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <tuple>
+#include <utility>
+
+namespace {
+
+using namespace editing;
+using namespace std::string_view_literals;
+using npf::CharacterRecord;
+using npf::FloatBits;
+using Cells = std::array<std::string_view, 6>;
+
+// Cells must be what the game's files hold, odd ones included, and each
+// identifier leads back to its own row. A load selects the list entries of a
+// race and a model the lists know (an identifier matches as a whole text,
+// case-sensitively), and no entry otherwise; a save of "Samuel MD" writes the
+// row's five strings.
+TEST(PageValues, ModelTableRaceAndModelChoices)
+{
+    const std::pair<int, Cells> rows[] = {
+        {0, {"Christof DA", "mp_christof_da", "christof.nod", "christofH.nod", "CHRISTOF", "mpChristof.nag"}},
+        {1,
+            {"Christof MD", "mp_christof_md", "ChristofMod.nod", "ChristofModH.nod", "CHRIS",
+                "mpChristof.nag"}},
+        {12, {"Samuel DA", "mp_samuel", "samuel.nod", "samuelH.nod", "SAMUEL", "mpSamuel.nag"}},
+        {18, {"Zil MD", "mp_zil_md", "Zil_MP.nod", "Zil_MPH.nod", "KAZI", "mpSerena.nag"}},
+    };
+    for (const auto& [index, cells] : rows) {
+        const auto& [name, id, body, head, code, sound] = *ModelTable::rowAt(index);
+        EXPECT_EQ(cells, (Cells{name, id, body, head, code, sound})) << index;
+    }
+    EXPECT_TRUE(!ModelTable::rowAt(-1) && !ModelTable::rowAt(19));
+    for (int index = 0; index < ModelTable::rowCount; ++index)
+        EXPECT_EQ(ModelTable::findById(ModelTable::rowAt(index)->modelId), index);
+    const std::tuple<std::int32_t, const char*, int, int> loads[]
+        = {{0, "mp_erik_md", 0, 3}, {4, "mp_erik", 4, 2}, {-1, "mp_samuel", noChoice, 12},
+            {5, "MP_ERIK", noChoice, noChoice}, {3, "mp_erik ", 3, noChoice}, {2, "", 2, noChoice}};
+    for (const auto& [race, modelId, raceChoice, modelChoice] : loads) {
+        CharacterRecord record;
+        std::tie(record.race, record.modelId) = std::tuple(race, modelId);
+        const PageValues values = pageValuesOf(record);
+        EXPECT_EQ(std::pair(values.raceChoice, values.modelChoice), std::pair(raceChoice, modelChoice));
+    }
+    CharacterRecord saved, expected;
+    PageValues values = pageValuesOf(saved);
+    values.modelChoice = 13;
+    storeModel(values, saved);
+    fixtures::putSamuelModel(expected);
+    EXPECT_EQ(saved, expected);
+}
+
+constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t highest = std::numeric_limits<std::int32_t>::max();
+constexpr std::nullopt_t none = std::nullopt;
+
+// A field text and what an integer field and a real field make of it. A zero
+// counts only when the text starts with '0'; only the first 31 characters count.
+TEST(TextConversions, ParseIntegerAndReal)
+{
+    const struct {
+        std::string_view text;
+        std::optional<std::int32_t> integer;
+        std::optional<float> real;
+    } rows[] = {{" \t-17 \t", -17, -17.0F}, {"+007", 7, 7.0F}, {" 000 ", 0, 0.0F}, {"0.0", none, 0.0F},
+        {"0.1e-60", none, 0.0F}, {"-0", none, none}, {".0", none, none}, {"", none, none},
+        {"2147483648", highest, 2147483648.0F}, {"-2147483649", lowest, -2147483649.0F}, {"1 2", none, none},
+        {"12\n", none, none}, {"1\0"sv, none, none}, {"inf", none, none}, {".5", none, 0.5F},
+        {"25E-1", none, 2.5F}, {"1d3", none, 1000.0F}, {"1D+3", none, 1000.0F}, {"1e", none, none},
+        {"1e-40", none, 1e-40F}, {"3.40282346e38", none, std::numeric_limits<float>::max()},
+        // Too large fails, even where a zero would pass, rather than becoming infinity.
+        {"3.4028236e38", none, none}, {"0.1e40", none, none}, {"01e99999999999999999999999", none, none},
+        // Rounded once, straight to float: via double the first lands exactly
+        // halfway between 1 and the next float and then ties down to 1.
+        {"1.0000000596046448", none, std::nextafter(1.0F, 2.0F)}, {"1.000000059604644775390625", none, 1.0F},
+        {"                             12x", 12, 12.0F}, {"                            12x", none, none},
+        {"1234567890123456789012345678901x", highest, 1234567890123456789012345678901.0F},
+        {"                           1.25x", none, 1.25F}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(parseInteger(row.text), row.integer) << '"' << row.text << '"';
+        EXPECT_EQ(parseReal(row.text), row.real) << '"' << row.text << '"';
+    }
+}
+
+// A stored real, the text it shows, and what a typed text reads back as: the
+// text still as shown keeps the stored bits (more digits than shown, NaN with
+// its payload, infinities, -0); any other text is converted.
+TEST(TextConversions, RealsShownAndReadBack)
+{
+    const auto v = [](float value) { return FloatBits::fromValue(value); };
+    const FloatBits precise = v(1234.5678F), nan{0x7FC01234}, zero{0x80000000}, inf{0x7F800000},
+                    ninf{0xFF800000};
+    const std::tuple<FloatBits, std::string_view, std::string_view, std::optional<FloatBits>> rows[] = {
+        {precise, "1234.57", "1234.57", precise}, {nan, "nan", "nan", nan}, {zero, "-0", "-0", zero},
+        {inf, "inf", "inf", inf}, {ninf, "-inf", "-inf", ninf}, {precise, "1234.57", "1234.570", v(1234.57F)},
+        {precise, "1234.57", "nan", none}, {nan, "nan", "-0", none}, {v(0), "0", "4", v(4)},
+        {v(0.1F), "0.1", "0.1", v(0.1F)}, {v(1e6F), "1e+06", "1e+06", v(1e6F)}, {v(1e-5F), "1e-05", "", none},
+        {v(1e5F), "100000", "", none}, {v(1e-4F), "0.0001", "", none}, {v(1 / 3.0F), "0.333333", "0", v(0)}};
+    for (const auto& [stored, shown, typed, expected] : rows) {
+        EXPECT_EQ(formatReal(stored.value()), shown);
+        EXPECT_EQ(readRealText(typed, formatReal(stored.value()), stored), expected)
+            << shown << " typed " << typed;
+    }
+}
+
+// Texts in files are Windows-1252 bytes; the five bytes the code page leaves
+// unassigned stand for the C1 controls of the same number. Clan keys drop
+// spaces and lower the code page's letters.
+TEST(Cp1252, Conversions)
+{
+    std::string allBytes;
+    for (int byte = 0; byte < 256; ++byte)
+        allBytes += static_cast<char>(byte);
+    EXPECT_EQ(bytesFromUtf8(utf8FromBytes(allBytes)), allBytes);
+    const std::pair<std::string_view, std::string_view> known[]
+        = {{"\x80", "\xE2\x82\xAC"}, {"\x81", "\xC2\x81"}, {"\x8A", "\xC5\xA0"}, {"\x9D", "\xC2\x9D"},
+            {"\x9F", "\xC5\xB8"}, {"\xE9", "\xC3\xA9"}, {"A", "A"}};
+    for (const auto& [byte, utf8] : known)
+        EXPECT_EQ(utf8FromBytes(byte), utf8);
+    // U+0080, whose byte stands for the euro sign, U+0100, U+1F600; then invalid UTF-8.
+    for (const std::string_view utf8 : {"\xC2\x80"sv, "\xC4\x80"sv, "\xF0\x9F\x98\x80"sv, "\x80"sv,
+             "a\xE2\x82"sv, "\xC1\x81"sv, "\xC3z"sv, "\xFF"sv})
+        EXPECT_EQ(bytesFromUtf8(utf8), std::nullopt) << utf8;
+    const std::pair<std::string_view, std::string_view> clanKeys[] = {{"New Clan", "newclan"},
+        {" a b ", "ab"}, {"Tab\tStays", "tab\tstays"}, {"\xC0\xDE\xD7\xDF@[", "\xE0\xFE\xD7\xDF@["},
+        {"\x8A\x8C\x8E\x9F\x9A\xFF", "\x9A\x9C\x9E\xFF\x9A\xFF"}};
+    for (const auto& [clan, key] : clanKeys)
+        EXPECT_EQ(clanKeyOf(clan), key) << clan;
+}
+
+} // namespace

@@ -16,6 +16,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <functional>
 #include <optional>
 
 using npf::CharacterRecord;
@@ -25,8 +26,8 @@ namespace {
 
 // Stands in for every modal prompt: notes, one a line, what the editor showed
 // or opened through it, and answers the Open dialog with a scripted path, so
-// no test waits on a modal loop. In a dialog it is asked to run it clicks the
-// picture, as a user would.
+// no test waits on a modal loop. A dialog it is asked to run is handed to
+// meetDialog, where a test step acts on it as a user would.
 struct RecordingPrompts : UserPrompts {
     void showMessage(Icon icon, const QString& caption, const QString& text) override
     {
@@ -38,12 +39,12 @@ struct RecordingPrompts : UserPrompts {
     void runDialog(QDialog& dialog) override
     {
         log << "dialog " + dialog.windowTitle();
-        dialog.show();
-        QTest::mouseClick(dialog.findChild<QLabel*>("picture"), Qt::LeftButton, {}, QPoint(10, 10));
+        meetDialog(dialog);
     }
 
     QStringList log;
     QString fileToOpen;
+    std::function<void(QDialog&)> meetDialog = [](QDialog&) {};
 };
 
 QByteArray bytesOf(const CharacterRecord& record)
@@ -85,7 +86,7 @@ struct Editor {
 
 // What one step of a session does: the user, or the world around the file.
 // Key is a key pressed on the tab bar.
-enum class Do { Type, Choose, ClickFlag, ClickTab, Key, KeyOnPage, Pick, Open, Replace };
+enum class Do { Type, Choose, ClickFlag, ClickTab, Key, KeyOnPage, Pick, ClickPicture, Open, Replace };
 
 // A step, on the control, menu item or file that name gives, with a text, a
 // number, a key or file bytes. Replace puts the bytes in place of the
@@ -126,6 +127,12 @@ void perform(Editor& e, const Step& step)
         return QTest::keyClick(e.tabs()->currentWidget()->findChild<QLineEdit*>(), Qt::Key(number));
     case Pick:
         return e.item(step.name)->trigger();
+    case ClickPicture: // in each dialog shown from now on
+        e.prompts->meetDialog = [](QDialog& dialog) {
+            dialog.show();
+            QTest::mouseClick(dialog.findChild<QLabel*>("picture"), Qt::LeftButton, {}, QPoint(10, 10));
+        };
+        return;
     case Open:
         e.prompts->fileToOpen = e.write(step.value.toByteArray(), step.name);
         return e.item("&Open")->trigger();
@@ -215,7 +222,7 @@ private slots:
         const QString guide = "open " + EditorDialog::guideUrl().toString() + '\n';
         QVERIFY(QFileInfo::exists(EditorDialog::guideUrl().toLocalFile()));
         add("Help, F1 and the about picture",
-            {good, {{Pick, "&Help"}, {KeyOnPage, {}, Qt::Key_F1}, {Pick, "&About"}}, good,
+            {good, {{Pick, "&Help"}, {KeyOnPage, {}, Qt::Key_F1}, {ClickPicture}, {Pick, "&About"}}, good,
                 guide + guide + "dialog About Veyrith\n" + guide + saved});
 
         // Each load follows one of a character with an unknown race and model

@@ -35,18 +35,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!read)
         return 0;
 
-    // The writer refuses a file without the header: "npf", any byte, version 5.
-    const bool header
-        = size >= 8 && std::memcmp(data, "npf", 3) == 0 && std::memcmp(data + 4, "\5\0\0\0", 4) == 0;
+    // The writer refuses a file without the header ("npf", any byte, version 5;
+    // the read has shown the file is long enough).
+    const bool header = std::memcmp(data, "npf", 3) == 0 && std::memcmp(data + 4, "\5\0\0\0", 4) == 0;
     file.clear();
     require(npf::writeFields(file, record) == header, "the save disagrees with the header");
     const std::string after = file.str();
-    require(after.size() == size, "the save changed the size");
-    std::string outsideKept = bytes; // the input with the saved field bytes laid over it
-    for (const npf::FieldLayout& field : npf::npfFields) {
-        const auto offset = static_cast<std::size_t>(*field.offsetIn(size));
-        outsideKept.replace(offset, field.width(), after, offset, field.width());
-    }
+    // The input with the saved field bytes laid over it: the same size, too.
+    std::string outsideKept = bytes;
+    for (const npf::FieldLayout& field : npf::npfFields)
+        outsideKept.replace(
+            *field.offsetIn(size), field.width(), after, *field.offsetIn(size), field.width());
     require(after == (header ? outsideKept : bytes), "the save changed a byte outside the fields");
     npf::CharacterRecord reread;
     require(npf::readFields(file, reread) && reread == record, "the saved bytes read back differently");

@@ -14,14 +14,7 @@
 // synthetic character file into it.
 class NpfFileTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        directory = std::filesystem::temp_directory_path()
-            / (std::string("veyrith-") + test->test_suite_name() + "-" + test->name() + "-"
-                + std::to_string(std::random_device()()));
-        std::filesystem::create_directories(directory);
-    }
+    void SetUp() override { std::filesystem::create_directories(directory); }
     void TearDown() override { std::filesystem::remove_all(directory); }
 
     std::string writeNpf(const std::vector<char>& bytes, const std::string& name = "character.npf")
@@ -34,5 +27,11 @@ protected:
         return writeNpf(npftools::buildNpfBytes(record, size, seed));
     }
 
-    std::filesystem::path directory;
+    // Named after the test, which gtest makes current before it builds the fixture.
+    std::filesystem::path directory = [] {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        return std::filesystem::temp_directory_path()
+            / (std::string("veyrith-") + test->test_suite_name() + "-" + test->name() + "-"
+                + std::to_string(std::random_device()()));
+    }();
 };

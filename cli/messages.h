@@ -58,7 +58,8 @@ inline std::string unknownField(std::string_view name, std::string_view fieldNam
 // What restore says about a snapshot; "The snapshot" stands for the key when
 // the fault is in no key.
 inline constexpr std::string_view snapshotUnreadable = "Could not read the snapshot.";
-inline constexpr std::string_view notAnObject = "The snapshot is not one JSON object, as show --json prints it.";
+inline constexpr std::string_view notAnObject
+    = "The snapshot is not one JSON object, as show --json prints it.";
 inline constexpr std::string_view hugeNumber = "holds a number too large to read.";
 inline constexpr std::string_view givenTwice = "given twice.";
 inline constexpr std::string_view unknownKey = "not a key of a snapshot.";
@@ -73,7 +74,8 @@ inline constexpr std::string_view notLabels = "expected a list of flag names.";
 
 inline std::string snapshotTooLarge(std::size_t limit)
 {
-    return "The snapshot is larger than " + std::to_string(limit) + " bytes; show --json never prints that much.";
+    return "The snapshot is larger than " + std::to_string(limit)
+        + " bytes; show --json never prints that much.";
 }
 
 inline std::string notJson(std::size_t byte)
@@ -109,8 +111,9 @@ inline std::string labelsDisagree(std::string_view field, std::string_view flags
 
 inline std::string notKept(std::string_view field, std::uint64_t fileSize, std::string_view over)
 {
-    return about(field, "a file of " + std::to_string(fileSize) + " bytes cannot keep this value, since "
-            + std::string(over) + " overlaps it there.");
+    return about(field,
+        "a file of " + std::to_string(fileSize) + " bytes cannot keep this value, since " + std::string(over)
+            + " overlaps it there.");
 }
 
 } // namespace cli::messages

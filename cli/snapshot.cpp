@@ -27,7 +27,6 @@ namespace cli {
 
 namespace {
 
-
 using npf::CharacterRecord;
 using npf::FieldLayout;
 using npf::FloatBits;

@@ -2,7 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#include <shellapi.h>
+
+#include <shellapi.h> // needs windows.h first
 #endif
 
 namespace cli {

@@ -116,8 +116,10 @@ namespace layout_detail {
 constexpr std::uint64_t endOfFixedFields()
 {
     std::uint64_t end = 0;
-    for (const FieldLayout& field : npfFields)
-        end = field.anchor == Anchor::Start ? std::max<std::uint64_t>(end, field.distance + field.width()) : end;
+    for (const FieldLayout& field : npfFields) {
+        if (field.anchor == Anchor::Start)
+            end = std::max<std::uint64_t>(end, field.distance + field.width());
+    }
     return end;
 }
 

@@ -38,10 +38,12 @@ TEST_F(CliTest, TheProgramParsesItsArgumentsAndAnswersWithItsStatus)
 // A snapshot piped from show into restore, and show going on past a file it cannot read.
 TEST_F(CliTest, RestoreTakesASnapshotFromStandardInput)
 {
-    const auto a = writeNpf(awkwardCharacter(), 906), b = writeNpf(npftools::buildNpfBytes({}, 3000), "b.npf");
+    const auto a = writeNpf(awkwardCharacter(), 906),
+               b = writeNpf(npftools::buildNpfBytes({}, 3000), "b.npf");
     const std::string tool = VEYRITH_NPF_TOOL, bad = (directory / "bad.npf").string();
     const int status = std::system((tool + " show --json '" + a + "' | " + tool + " restore - '" + b + "' && "
-        + tool + " show --json '" + bad + "' '" + a + "' >/dev/null 2>&1").c_str());
+        + tool + " show --json '" + bad + "' '" + a + "' >/dev/null 2>&1")
+                                       .c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     std::ostringstream shownA, shownB, ignored;
     ASSERT_EQ(cli::showCharacters({a}, true, shownA, ignored), 0);

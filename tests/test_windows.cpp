@@ -79,11 +79,13 @@ TEST_F(WindowsTest, RefusedSavesLoseNothing)
         const wchar_t* path = document.path().c_str();
         ASSERT_TRUE(!readOnly || SetFileAttributesW(path, FILE_ATTRIBUTE_READONLY));
         // The holder; on a read-only file it should not even open.
-        HANDLE holder = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE holder
+            = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (readOnly && holder != INVALID_HANDLE_VALUE) {
             CloseHandle(holder);
             SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
-            GTEST_SKIP() << "Wine run as root keeps the read-only attribute as permission bits, which root ignores";
+            GTEST_SKIP()
+                << "Wine run as root keeps the read-only attribute as permission bits, which root ignores";
         }
         ASSERT_TRUE(readOnly || holder != INVALID_HANDLE_VALUE);
         EXPECT_FALSE(document.saveFile()) << readOnly;

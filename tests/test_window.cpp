@@ -4,6 +4,7 @@
 // record, so a value that lands at a wrong offset, or a byte that should not
 // have moved, shows up.
 #include "desktop_prompts.h"
+#include "editor_command_line.h"
 #include "editor_dialog.h"
 #include "file_paths.h"
 #include "page_tab_ctrl.h"
@@ -12,6 +13,7 @@
 #include "editing/page_values.h"
 #include "editing/text_conversions.h"
 #include "tools/npf_builder.h"
+#include "veyrith_version.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -336,6 +338,78 @@ private slots:
         };
         if (!s.lists.isEmpty())
             QCOMPARE(shownBy("modelCombo") + ", " + shownBy("raceCombo"), s.lists);
+    }
+
+    // A file named on the command line, relative to where the program starts,
+    // opens as File > Open opens the whole path; a missing one as a bad file.
+    void fileOnTheCommandLine()
+    {
+        Editor e;
+        e.write(bytesOf(npftools::sampleCharacter()));
+        const QString started = QDir::currentPath();
+        QDir::setCurrent(QFileInfo(e.path).path());
+        const EditorCommandLine missing = readEditorCommandLine({"veyrith", "--", "-hero.npf"});
+        const EditorCommandLine given = readEditorCommandLine({"veyrith", "./sub/../hero.npf"});
+        QDir::setCurrent(started);
+        QCOMPARE(missing.action, EditorCommandLine::Action::Edit);
+        e.dialog.loadCharacter(missing.file);
+        QCOMPARE(e.prompts->log, QStringList("stop | Invalid file | File is not a valid NPF file."));
+        QCOMPARE(given.file, e.path);
+        e.dialog.loadCharacter(given.file);
+        QCOMPARE(e.dialog.windowTitle(), "Veyrith 2 by the Veyrith team - " + e.path);
+        QVERIFY(e.dialog.record() == npftools::sampleCharacter());
+        QCOMPARE(e.prompts->log.size(), 1);
+    }
+
+    // The built program, with no display to be had: what it prints, where, and
+    // its exit status. A start of the window would fail here.
+    void programCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output"); // a pattern
+        QTest::addColumn<QString>("errors");
+        const QString usage = QStringLiteral("Usage: %1 [options] [FILE]\n").arg(VEYRITH_EDITOR);
+        const auto refused
+            = [&](const char* reason) { return reason + ('\n' + usage) + "Try --help for more.\n"; };
+        const QString version = QRegularExpression::escape("veyrith " VEYRITH_VERSION "\n");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << version << "";
+        QTest::newRow("version, short, before a file") << QStringList{"-v", "hero.npf"} << 0 << version << "";
+        QTest::newRow("help") << QStringList{"--help", "hero.npf"} << 0
+                              << QRegularExpression::escape(usage)
+                + "(.*\n)*  -v, --version .*\n(.*\n)*  FILE .*\n"
+                              << "";
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus", "hero.npf"} << 2 << "" << refused("Unknown option 'bogus'.");
+        QTest::newRow("help with an unknown option")
+            << QStringList{"-h", "-x"} << 2 << "" << refused("Unknown option 'x'.");
+        QTest::newRow("Qt's own option")
+            << QStringList{"-platform", "offscreen"} << 2 << "" << refused("Unknown option 'platform'.");
+        QTest::newRow("two files") << QStringList{"a.npf", "b.npf"} << 2 << ""
+                                   << refused("Only one file can be opened at a time.");
+        QTest::newRow("empty file name") << QStringList{""} << 2 << "" << refused("The file name is empty.");
+    }
+    void programCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        program.setProcessEnvironment(environment);
+        program.start(VEYRITH_EDITOR, arguments);
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(output))
+                     .match(program.readAllStandardOutput())
+                     .hasMatch(),
+            qPrintable(output));
+        QCOMPARE(program.readAllStandardError(), errors);
+        QCOMPARE(program.exitCode(), status);
     }
 };
 

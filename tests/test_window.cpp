@@ -87,8 +87,9 @@ struct Editor {
 };
 
 // What one step of a session does: the user, or the world around the file.
-// Key is a key pressed on the tab bar.
-enum class Do { Type, Choose, ClickFlag, ClickTab, Key, KeyOnPage, Pick, ClickPicture, Open, Replace };
+// Key is a key pressed on the tab bar; Keys a key sequence pressed where the
+// focus is, with the Open dialog answering the character's own file.
+enum class Do { Type, Choose, ClickFlag, ClickTab, Key, KeyOnPage, Keys, Pick, ClickPicture, Open, Replace };
 
 // A step, on the control, menu item or file that name gives, with a text, a
 // number, a key or file bytes. Replace puts the bytes in place of the
@@ -127,6 +128,9 @@ void perform(Editor& e, const Step& step)
         return QTest::keyClick(bar, Qt::Key(number));
     case KeyOnPage:
         return QTest::keyClick(e.tabs()->currentWidget()->findChild<QLineEdit*>(), Qt::Key(number));
+    case Keys:
+        e.prompts->fileToOpen = e.path;
+        return QTest::keySequence(QApplication::focusWidget(), step.value.value<QKeySequence>());
     case Pick:
         return e.item(step.name)->trigger();
     case ClickPicture: // in each dialog shown from now on
@@ -212,6 +216,17 @@ private slots:
                 {anna, stats, stats, {ClickTab, {}, 2}, {KeyOnPage, {}, Qt::Key_Return},
                     {KeyOnPage, {}, Qt::Key_Enter}, {KeyOnPage, {}, Qt::Key_Escape}},
                 annas, saved, 1});
+        // Ctrl+S saves the typed 31337; Ctrl+O then reopens the file, which
+        // drops the typed 5.
+        CharacterRecord edit = good;
+        edit.cash = 31337;
+        const Step cash{Type, "cashEdit", "31337"};
+        add("Ctrl+S, Ctrl+O, Enter and Escape",
+            {good,
+                {cash, {Keys, {}, QKeySequence(QKeySequence::Save)}, {Type, "cashEdit", "5"},
+                    {Keys, {}, QKeySequence(QKeySequence::Open)}, {KeyOnPage, {}, Qt::Key_Return},
+                    {KeyOnPage, {}, Qt::Key_Escape}},
+                edit, saved + '\n' + saved});
         add("right arrow", {good, {anna, {Key, {}, Qt::Key_Right}}, annas, saved, 1});
         add("right and left arrows",
             {good, {anna, {Key, {}, Qt::Key_Right}, {Key, {}, Qt::Key_Left}}, annas, saved});
@@ -270,9 +285,6 @@ private slots:
 
         // The edited character meets a bad file; the next Save still goes to
         // the character's file, and only there.
-        CharacterRecord edit = good;
-        edit.cash = 31337;
-        const Step cash{Type, "cashEdit", "31337"};
         const QByteArray cut = bytesOf(good).left(200);
         const QString unreadable = "stop | Error | Could not read NPF file.";
         add("too short opened before any load", {{}, {{Open, "other.npf", cut}}, {}, unreadable});
@@ -290,6 +302,9 @@ private slots:
         QFETCH(Session, s);
         Editor e;
         e.dialog.show();
+        // Active, as the user's window is, so that its shortcuts take keys.
+        e.dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&e.dialog));
         const auto controls = e.dialog.findChildren<QWidget*>(QRegularExpression("(Edit|Combo|List)$"));
         QCOMPARE(controls.size(), 28);
         if (s.loaded) {
@@ -338,6 +353,21 @@ private slots:
         };
         if (!s.lists.isEmpty())
             QCOMPARE(shownBy("modelCombo") + ", " + shownBy("raceCombo"), s.lists);
+    }
+
+    void aboutBoxShowsTheVersionUnderThePicture()
+    {
+        Editor e;
+        QString version;
+        e.prompts->meetDialog = [&](QDialog& about) {
+            about.show();
+            const QRect picture = about.findChild<QLabel*>("picture")->geometry();
+            for (const QLabel* label : about.findChildren<QLabel*>())
+                if (label->geometry().top() >= picture.bottom())
+                    version += label->text();
+        };
+        e.item("&About")->trigger();
+        QCOMPARE(version, "Version " VEYRITH_VERSION);
     }
 
     // A file named on the command line, relative to where the program starts,

@@ -3,16 +3,27 @@ BUILD_DIR ?= build
 WINDOWS_BUILD_DIR ?= build-windows
 CMAKE_FLAGS ?=
 
-.PHONY: run test test-windows deps build screenshots clean
+.PHONY: run test test-windows deps test-deps screenshots clean
 
-run: build
+# A first build for running leaves out what only the tests need; a tree that
+# has them keeps them.
+RUN_FLAGS := $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DVEYRITH_TESTS=OFF -DVEYRITH_BENCHMARKS=OFF)
+
+run: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(RUN_FLAGS) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR)
 	$(BUILD_DIR)/bin/veyrith
 
-test: build
+test: test-deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DVEYRITH_TESTS=ON -DVEYRITH_BENCHMARKS=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR)
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure
 
 deps:
 	@tools/install-deps.sh
+
+test-deps:
+	@tools/install-deps.sh test
 
 # The file layer, editing and veyrith-npf built for Windows with MinGW-w64 and
 # tested under Wine, then the tool's zip.
@@ -23,12 +34,10 @@ test-windows:
 	ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure
 	packaging/check-windows-zip.sh $(WINDOWS_BUILD_DIR)
 
-build: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR)
-
 # Both pages with the sample character, rendered in a real X server for README.md.
-screenshots: build
+screenshots: test-deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) --target render_screenshots
 	mkdir -p docs/screenshots
 	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bin/render_screenshots samples/mireille.npf docs/screenshots
 

@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the tools need, and
-# returns at once when every one of them is already there:
-#   tools/install-deps.sh           the native build
+# Installs the Debian packages a build needs, and returns at once when every one
+# of them is already there:
+#   tools/install-deps.sh           building and starting the programs (make run)
+#   tools/install-deps.sh test      that, and what the tests, benchmarks, fuzzers
+#                                   and the install check need (make test)
 #   tools/install-deps.sh windows   the MinGW-w64 cross-build and Wine for its tests
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    libgtest-dev libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libcli11-dev nlohmann-json3-dev
-    clang-14 libclang-rt-14-dev
-    xvfb xauth imagemagick fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file hyperfine time
 )
+if [[ "${1:-}" == test ]]; then
+    packages+=(
+        libgtest-dev libbenchmark-dev hyperfine time
+        clang-14 libclang-rt-14-dev
+        xvfb xauth imagemagick
+        desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file
+    )
+fi
 if [[ "${1:-}" == windows ]]; then
     packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest libcli11-dev nlohmann-json3-dev wine64)
 fi

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "editing/messages.h"
 #include "editing/page_values.h"
+#include "npf/file_system.h"
 #include "npf/npf_layout.h"
 
 #include <cstdint>
@@ -114,6 +116,53 @@ inline std::string notKept(std::string_view field, std::uint64_t fileSize, std::
     return about(field,
         "a file of " + std::to_string(fileSize) + " bytes cannot keep this value, since " + std::string(over)
             + " overlaps it there.");
+}
+
+// Why a file could not be used: where the editor's words fit (a header that
+// is not NPF, a failed read or save) they come first, then the reason.
+inline std::string fileFault(npf::FileFault fault, bool saving)
+{
+    using npf::FileFault;
+    std::string reason;
+    switch (fault) {
+    case FileFault::missing:
+        reason = "No such file.";
+        break;
+    case FileFault::folder:
+        reason = "Is a folder, not a character file.";
+        break;
+    case FileFault::notRegularFile:
+        reason = "Not a regular file (a device or a pipe, for instance).";
+        break;
+    case FileFault::accessDenied:
+        reason = "Permission denied.";
+        break;
+    default:
+        break;
+    }
+    if (saving)
+        return std::string(editing::messages::saveFailed) + (reason.empty() ? "" : " " + reason);
+    if (!reason.empty())
+        return reason;
+    if (fault == FileFault::notNpf)
+        return editing::messages::invalidFile;
+    return std::string(editing::messages::readFailed)
+        + (fault == FileFault::tooShort ? " It is shorter than " + std::to_string(npf::minimumFileSize)
+                    + " bytes, the least that holds every field."
+                                        : " The system reported a read error.");
+}
+
+// set refuses a change where fields share bytes: field would not keep its new
+// value, or would change though set was not asked to change it.
+inline std::string sharesBytes(
+    std::string_view field, std::string_view with, std::uint64_t fileSize, bool fieldChanged)
+{
+    const std::string shared = std::string(fieldChanged ? field : with) + " shares bytes with "
+        + std::string(fieldChanged ? with : field) + " in a file of " + std::to_string(fileSize) + " bytes";
+    return shared
+        + (fieldChanged ? ", so its new value would not be kept"
+                        : ", so the change would alter " + std::string(field))
+        + "; nothing was written.";
 }
 
 } // namespace cli::messages

@@ -12,7 +12,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -20,7 +19,6 @@
 #include <fstream>
 #include <istream>
 #include <limits>
-#include <map>
 #include <set>
 
 namespace cli {
@@ -264,43 +262,6 @@ ReadSnapshot readSnapshot(std::string_view text)
     if (auto error = checkLabels(snapshot, record))
         return {std::nullopt, std::move(*error)};
     return {std::move(record), {}};
-}
-
-std::optional<std::string> unkeptField(const CharacterRecord& record, std::uint64_t fileSize)
-{
-    // The save's writes, in its order, into the bytes they land on.
-    std::map<std::uint64_t, char> bytes;
-    std::array<char, npf::textWidth> buffer{};
-    for (const FieldLayout& field : npf::npfFields) {
-        const auto offset = field.offsetIn(fileSize);
-        if (!offset)
-            return std::nullopt; // the save itself refuses such a file
-        npf::encodeField(field, record, buffer);
-        for (std::size_t i = 0; i < field.width(); ++i)
-            bytes[*offset + i] = buffer[i];
-    }
-    std::array<char, npf::textWidth> kept{};
-    for (const FieldLayout& field : npf::npfFields) {
-        const std::uint64_t start = *field.offsetIn(fileSize);
-        for (std::size_t i = 0; i < field.width(); ++i)
-            kept[i] = bytes[start + i];
-        CharacterRecord readBack = record;
-        npf::decodeField(field, std::span<const char>(kept.data(), field.width()), readBack);
-        npf::encodeField(field, readBack, kept);
-        npf::encodeField(field, record, buffer);
-        if (std::equal(
-                buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(field.width()), kept.begin()))
-            continue;
-        // The last field written over this one's bytes.
-        std::string_view over;
-        for (const FieldLayout* other = &field + 1; other != npf::npfFields.end(); ++other) {
-            const std::uint64_t at = *other->offsetIn(fileSize);
-            if (at < start + field.width() && start < at + other->width())
-                over = other->name;
-        }
-        return messages::notKept(field.name, fileSize, over);
-    }
-    return std::nullopt;
 }
 
 } // namespace cli

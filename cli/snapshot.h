@@ -32,9 +32,4 @@ struct ReadSnapshot {
 // bytes, floats to their bits. Every key is checked before anything is taken.
 ReadSnapshot readSnapshot(std::string_view text);
 
-// In files shorter than 906 bytes some fields share bytes and the later write
-// wins. Names the first field that a save into a file of fileSize bytes would
-// not leave holding the record's value, so that nothing is written then.
-std::optional<std::string> unkeptField(const npf::CharacterRecord& record, std::uint64_t fileSize);
-
 } // namespace cli

@@ -64,6 +64,47 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
     check(setOn(file()), {{arguments, 0, [&](auto& r) { r = source; }}});
 }
 
+// In files of 796 to 905 bytes fields share bytes: set refuses a change that
+// would alter a field it was not given, or that a later field would write
+// over, and writes nothing; a change clear of the shared bytes goes through.
+TEST_F(CliTest, SetNeverChangesAFieldItWasNotGiven)
+{
+    const std::string nothing = "; nothing was written.\n";
+    const auto cash = [](auto& r) { r.cash = 9; };
+    // Empty texts where fields overlap them, so that a save's zeros after a
+    // text's end are the bytes the file already has.
+    auto small = awkwardCharacter();
+    small.characterNameCopy = small.headFile = "";
+    check(setOn(file()),
+        {{{"generation=5"}, 2, {},
+             "generation shares bytes with carriedTailInt in a file of 796 bytes, so the change would alter "
+             "carriedTailInt"
+                 + nothing},
+            {{"totalXp=7"}, 2, {},
+                "totalXp shares bytes with faith in a file of 796 bytes, so its new value would not be kept"
+                    + nothing},
+            {{"cash=9", "characterName=Zed"}, 2, {},
+                "characterNameCopy shares bytes with dexterity in a file of 796 bytes, so its new value "
+                "would "
+                "not be kept"
+                    + nothing},
+            {{"cash=9"}, 0, cash}},
+        small, 796);
+    // A name copy without a zero byte over floats without one: in 850 bytes it
+    // reads as 32 bytes, mana's among them.
+    auto start = awkwardCharacter();
+    start.characterNameCopy = std::string(32, 'x');
+    start.bloodRating = start.blood = start.mana = start.carriedFloat768 = npf::FloatBits{0x41424344};
+    check(setOn(file()),
+        {{{"mana=7"}, 2, {},
+             "mana shares bytes with characterNameCopy in a file of 850 bytes, so the change would alter "
+             "characterNameCopy"
+                 + nothing},
+            {{"cash=9", "health=2"}, 0,
+                [&](auto& r) { cash(r), r.health = r.healthCopy = npf::FloatBits::fromValue(2); }}},
+        start, 850);
+}
+
 TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
 {
     // The same fields in a file of another size and other bytes between the fields.
@@ -80,18 +121,29 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
         {{"show", "--json", file()}, 0, {}, "", "\"healthCopy\": 0.33333334,\n  \"health\": 1234.5677,\n"},
         {{"diff", file(), same}, 0},
         {{"diff", file(), sample}, 1, {}, "", "\nactorFlags: 0x80008088 -> 0x00008088 (-bit 31)\n"},
+        // Every way a file fails is named: the header, the size, the path.
         {{"diff", file(), bad}, 1, {}, bad + ": File is not a valid NPF file.\n"},
-        {{"show", "--json", shortFile}, 1, {}, shortFile + ": Could not read NPF file.\n"},
+        {{"show", "--json", shortFile}, 1, {},
+            shortFile
+                + ": Could not read NPF file. It is shorter than 796 bytes, the least that holds every "
+                  "field.\n"},
+        {{"diff", "nothing.npf", file()}, 1, {}, "nothing.npf: No such file.\n"},
+        {{"show", directory.string()}, 1, {}, directory.string() + ": Is a folder, not a character file.\n"},
+#ifndef _WIN32
+        {{"show", "/dev/null"}, 1, {}, "/dev/null: Not a regular file (a device or a pipe, for instance).\n"},
+        {{"show", "/proc/self/mem"}, 1, {},
+            "/proc/self/mem: Could not read NPF file. The system reported a read error.\n"},
+#endif
     };
     check(showOrDiff, rows);
-    // A file that refuses the save, even to root: set says so and writes nothing.
+    // A file that refuses the save, even to root: set says why and writes nothing.
     if (!fixtures::ImmutableFile(same).locked())
         GTEST_SKIP() << "chattr +i is not available here, so no file can refuse root a save";
     const CliRun lockedSet = [&](auto& a, auto&, auto& e) {
         const fixtures::ImmutableFile locked(file());
         return cli::setFields(file(), a, e);
     };
-    check(lockedSet, {{{"health=1"}, 1, {}, file() + ": File could not be saved.\n"}});
+    check(lockedSet, {{{"health=1"}, 1, {}, file() + ": File could not be saved. Permission denied.\n"}});
 }
 
 } // namespace

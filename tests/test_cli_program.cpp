@@ -28,7 +28,7 @@ TEST_F(CliTest, TheProgramParsesItsArgumentsAndAnswersWithItsStatus)
         {{"set", file(), "--", "--help"}, 2, {}, "Unknown option: --help\n"},
         // Values are checked before the file is read.
         {{"set", "missing.npf", "health=x"}, 2, {}, "health: Please enter a number.\n"},
-        {{"show", "missing.npf"}, 1, {}, "missing.npf: File is not a valid NPF file.\n"},
+        {{"show", "missing.npf"}, 1, {}, "missing.npf: No such file.\n"},
         {{"diff", file()}, 2, {}, "FILE_B is required\nRun with --help for more information.\n"},
         {{"set", "--help"}, 0, {}, "", " or a race name (Vampire, Ghoul, Human, Monster, Lupine).\n"},
     };

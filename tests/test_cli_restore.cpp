@@ -61,7 +61,7 @@ TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
         const std::string lines = shown({a, bad, b}, 1, &err);
         EXPECT_EQ(lines.substr(0, lines.find('\n') + 1), line.dump() + "\n");
         EXPECT_EQ(lines.find("\n{\"file\":" + Json(b).dump() + ","), lines.find('\n'));
-        EXPECT_EQ(err.str(), bad + ": File is not a valid NPF file.\n");
+        EXPECT_EQ(err.str(), bad + ": No such file.\n");
         EXPECT_EQ(restore(line.dump(), b), std::pair(0, std::string())) << size;
         EXPECT_EQ(shown({b}), snapshot) << size;
         EXPECT_EQ(cli::showCharacters({a, b}, false, listing, err), 0);
@@ -108,7 +108,7 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
         {edited("faith", 3.5e38), "faith: outside the range of a 32-bit float.\n"},
         {edited("actorFlagLabels", {"NO FEED"}), "actorFlagLabels: does not match actorFlags, whose flags"},
         {snapshot, "characterNameCopy: a file of 800", writeNpf(npftools::buildNpfBytes({}, 800), "8.npf")},
-        {snapshot, file + "x: File is not a valid NPF file.\n", file + "x", "-", 1},
+        {snapshot, file + "x: No such file.\n", file + "x", "-", 1},
         {snapshot, file + ".json: Could not read the snapshot.\n", file, file + ".json", 1},
     };
     for (const auto& row : rows) {

@@ -55,7 +55,7 @@ TEST_F(WindowsTest, NamesOutsideTheCodePage)
         {{L"show", a}, 0, "characterName      Zo\xC3\xAB\r\n"},
         {{L"diff", a, b}, 1, "characterName: \"Zo\xC3\xAB\" -> \"Mireille Vasquez\"\r\n"},
         {{L"set", a, L"characterName=Жук"}, 2, "characterName: "}, // not in Windows-1252
-        {{L"show", missing}, 1, npf::utf8Of(missing) + ": File is not a valid NPF file."},
+        {{L"show", missing}, 1, npf::utf8Of(missing) + ": No such file."},
     };
     for (const auto& [arguments, status, printed] : rows) {
         EXPECT_EQ(runTool(arguments), status) << output;

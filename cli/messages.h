@@ -60,6 +60,8 @@ inline std::string unknownField(std::string_view name, std::string_view fieldNam
 // What restore says about a snapshot; "The snapshot" stands for the key when
 // the fault is in no key.
 inline constexpr std::string_view snapshotUnreadable = "Could not read the snapshot.";
+inline constexpr std::string_view notUtf16
+    = "The snapshot begins with a UTF-16 byte-order mark but is not valid UTF-16.";
 inline constexpr std::string_view notAnObject
     = "The snapshot is not one JSON object, as show --json prints it.";
 inline constexpr std::string_view hugeNumber = "holds a number too large to read.";

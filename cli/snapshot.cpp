@@ -3,6 +3,7 @@
 #include "field_text.h"
 #include "json_output.h"
 #include "messages.h"
+#include "utf16_text.h"
 
 #include "editing/actor_flags.h"
 #include "editing/cp1252.h"
@@ -221,10 +222,13 @@ SnapshotText loadSnapshotText(const std::string& source, std::istream& standardI
     return {std::move(text), {}};
 }
 
-ReadSnapshot readSnapshot(std::string_view text)
+ReadSnapshot readSnapshot(std::string_view bytes)
 {
-    if (text.size() > largestSnapshot)
+    if (bytes.size() > largestSnapshot)
         return {std::nullopt, messages::snapshotTooLarge(largestSnapshot)};
+    const std::optional<std::string> text = utf8OfMarkedText(bytes);
+    if (!text)
+        return {std::nullopt, std::string(messages::notUtf16)};
 
     // The parser keeps the last of two equal keys; a snapshot naming a field
     // twice is refused instead of silently taking one of them.
@@ -241,7 +245,7 @@ ReadSnapshot readSnapshot(std::string_view text)
     };
     Json snapshot;
     try {
-        snapshot = Json::parse(text, noteKeys);
+        snapshot = Json::parse(*text, noteKeys);
     } catch (const Json::parse_error& error) {
         return {std::nullopt, messages::notJson(error.byte)};
     } catch (const Json::exception&) { // the parser's one other complaint: a number past any double

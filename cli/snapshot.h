@@ -30,6 +30,7 @@ struct ReadSnapshot {
 // Reads what show --json printed for one character (or one of its JSON Lines)
 // back into the very values it was printed from: texts to their Windows-1252
 // bytes, floats to their bits. Every key is checked before anything is taken.
-ReadSnapshot readSnapshot(std::string_view text);
+// The text is UTF-8, or UTF-16 behind a byte-order mark.
+ReadSnapshot readSnapshot(std::string_view bytes);
 
 } // namespace cli

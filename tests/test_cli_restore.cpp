@@ -45,6 +45,26 @@ auto restore(const std::string& snapshot, const std::string& file, const std::st
     return std::pair(status, err.str());
 }
 
+// A text as Windows PowerShell 5.1 saves it: UTF-16 behind a byte-order mark.
+std::string utf16Of(const std::string& utf8, bool bigEndian)
+{
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    const auto put = [&](char32_t unit) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k)
+            c = c << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        i += static_cast<std::size_t>(length);
+        c < 0x10000 ? put(c) : (put(0xD800 + ((c - 0x10000) >> 10)), put(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    }
+    return out;
+}
+
 using RestoreTest = NpfFileTest;
 
 TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
@@ -76,6 +96,21 @@ TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
     }
 }
 
+// A snapshot saved by Windows PowerShell 5.1, in either byte order, with a
+// character outside the Basic Multilingual Plane in its "file".
+TEST_F(RestoreTest, SnapshotsInUtf16ComeBackToo)
+{
+    const auto a = writeNpf(npftools::buildNpfBytes(oddCharacter(), 1000), "a.npf");
+    const std::string snapshot = shown({a});
+    auto line = Json::parse(snapshot);
+    line["file"] = "Zo\xC3\xAB \xF0\x9F\x98\x80.npf";
+    for (const bool bigEndian : {false, true}) {
+        const auto b = writeNpf(npftools::buildNpfBytes(npftools::sampleCharacter(), 1000), "b.npf");
+        EXPECT_EQ(restore(utf16Of(line.dump(2), bigEndian), b), std::pair(0, std::string())) << bigEndian;
+        EXPECT_EQ(shown({b}), snapshot) << bigEndian;
+    }
+}
+
 TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
 {
     const auto file = writeNpf(oddCharacter(), 1000);
@@ -92,6 +127,10 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
     const std::vector<Row> rows{
         {"{\"health\": 1,", "The snapshot is not JSON (the first fault is at byte 14).\n"},
         {"{\"cash\": 1, \"cash\": 2}", "cash: given twice.\n"},
+        {utf16Of(snapshot, false) + "x",
+            "The snapshot begins with a UTF-16 byte-order mark but is not valid"},
+        {utf16Of("{\"file\": \"\xF0\x9F\x98\x80\"}", true).erase(24, 2), "The snapshot begins with a UTF-16"},
+        {utf16Of(snapshot, true).insert(2, "\xDC\x00"), "The snapshot begins with a UTF-16 byte-order mark"},
         {"{\"faith\": 1e400}", "faith: holds a number too large to read.\n"},
         {edited("soakSun", nullptr), "soakSun: missing from the snapshot.\n"},
         {edited("cashBits", "0x00000001"), "cashBits: not a key of a snapshot.\n"},

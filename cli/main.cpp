@@ -1,6 +1,8 @@
 #include "changes.h"
 #include "commands.h"
+#include "console_output.h"
 #include "utf8_command_line.h"
+#include "wildcards.h"
 
 #include "editing/page_values.h"
 #include "npf/npf_layout.h"
@@ -90,6 +92,7 @@ CommandLine cutAtSetSeparator(int argc, const char* const* argv)
 
 int main(int argc, char** argv)
 {
+    const cli::Utf8Console console;
     CLI::App app{"Inspect, script and compare Veyrith character (NPF) files.", "veyrith-npf"};
     app.footer(toolFooter);
     app.require_subcommand(0, 1);
@@ -134,7 +137,7 @@ int main(int argc, char** argv)
     }
 
     if (show->parsed())
-        return cli::showCharacters(files, asJson, std::cout, std::cerr);
+        return cli::showCharacters(cli::expandFileArguments(files), asJson, std::cout, std::cerr);
     if (set->parsed()) {
         std::vector<std::string> arguments;
         for (const std::string& argument : set->remaining()) {

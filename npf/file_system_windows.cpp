@@ -20,6 +20,11 @@ FileFault faultOfWindowsError(DWORD error)
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
         return FileFault::accessDenied;
+    // Console devices (CON, CONIN$) refuse an open for attributes; a busy pipe refuses any.
+    case ERROR_INVALID_HANDLE:
+    case ERROR_INVALID_PARAMETER:
+    case ERROR_PIPE_BUSY:
+        return FileFault::notRegularFile;
     default:
         return FileFault::readFailed;
     }

@@ -3,7 +3,7 @@
 # pipes (through a POSIX shell).
 find_package(nlohmann_json 3 REQUIRED)
 
-add_executable(test_cli cli_test_support.h test_cli_commands.cpp test_cli_restore.cpp)
+add_executable(test_cli cli_test_support.h test_cli_commands.cpp test_cli_restore.cpp test_cli_platform.cpp)
 target_link_libraries(test_cli PRIVATE veyrith_cli veyrith_npf_builder nlohmann_json::nlohmann_json GTest::gtest_main)
 add_test(NAME cli COMMAND test_cli)
 

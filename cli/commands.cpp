@@ -134,6 +134,8 @@ int setFields(const std::string& path, const std::vector<std::string>& arguments
         report(err, path, editing::messages::saveFailed);
         return fileFailure;
     }
+    for (const std::string& note : notesOn(changes))
+        err << note << '\n';
     return success;
 }
 

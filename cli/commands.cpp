@@ -12,6 +12,7 @@
 #include "editing/messages.h"
 #include "editing/model_table.h"
 #include "npf/npf_document.h"
+#include "npf/npf_layout.h"
 
 #include <filesystem>
 #include <ostream>
@@ -81,7 +82,15 @@ int restoreCharacter(
         err << text.error << '\n';
         return fileFailure;
     }
-    ReadSnapshot read = readSnapshot(*text.text);
+    if (text.text->starts_with(npf::headerMagic)) {
+        npf::NpfDocument target;
+        target.setPath(npf::pathFromUtf8(path));
+        err << (target.checkHeader() ? messages::twoCharacterFiles(snapshot)
+                                     : messages::characterNotSnapshot(snapshot, path))
+            << '\n';
+        return usageError;
+    }
+    ReadSnapshot read = readSnapshot(*text.text, snapshot == "-" ? messages::standardInput : snapshot);
     if (!read.record) {
         err << read.error << '\n';
         return usageError;

@@ -74,6 +74,12 @@ inline std::string misspeltField(std::string_view name, std::span<const std::str
     return "Unknown field: " + std::string(name) + "; did you mean " + listed(nearestFirst, "or") + "?";
 }
 
+inline std::string unknownCommand(std::string_view typed, std::span<const std::string_view> nearestFirst)
+{
+    return "Unknown command: " + std::string(typed)
+        + (nearestFirst.empty() ? "" : "; did you mean " + listed(nearestFirst, "or") + "?") + "\n";
+}
+
 inline std::string carriedBy(std::string_view field, std::string_view writer)
 {
     return about(field,
@@ -123,6 +129,7 @@ inline std::string storedClamped(std::string_view field, std::string_view typed,
 
 // What restore says about a snapshot; "The snapshot" stands for the key when
 // the fault is in no key.
+inline constexpr std::string_view standardInput = "standard input";
 inline constexpr std::string_view snapshotUnreadable = "Could not read the snapshot.";
 inline constexpr std::string_view notAnObject
     = "The snapshot is not one JSON object, as show --json prints it.";
@@ -144,9 +151,32 @@ inline std::string snapshotTooLarge(std::size_t limit)
         + " bytes; show --json never prints that much.";
 }
 
-inline std::string notJson(std::size_t byte)
+inline std::string notJson(
+    std::string_view snapshot, std::size_t line, std::size_t column, std::string_view fault)
 {
-    return "The snapshot is not JSON (the first fault is at byte " + std::to_string(byte) + ").";
+    return std::string(snapshot) + ": not JSON at line " + std::to_string(line) + ", column "
+        + std::to_string(column) + (fault.empty() ? "." : ": " + std::string(fault));
+}
+
+inline std::string severalCharacters(std::string_view snapshot, std::size_t count)
+{
+    return std::string(snapshot) + " holds " + std::to_string(count)
+        + " characters, one a line; restore takes one (sed -n 2p " + std::string(snapshot)
+        + " | veyrith-npf restore - FILE restores the second).";
+}
+
+// restore given a character file where the snapshot belongs.
+inline std::string characterNotSnapshot(std::string_view snapshot, std::string_view file)
+{
+    return std::string(snapshot)
+        + " is a character file, not a snapshot: restore takes the snapshot first, then "
+        + "the character file (veyrith-npf restore " + std::string(file) + " " + std::string(snapshot) + ").";
+}
+
+inline std::string twoCharacterFiles(std::string_view snapshot)
+{
+    return std::string(snapshot) + " is a character file, not a snapshot; veyrith-npf show --json "
+        + std::string(snapshot) + " > SNAPSHOT makes one.";
 }
 
 inline std::string longerThanText()

@@ -30,7 +30,8 @@ struct ReadSnapshot {
 // Reads what show --json printed for one character (or one of its JSON Lines)
 // back into the very values it was printed from: texts to their Windows-1252
 // bytes, floats to their bits. Every key is checked before anything is taken.
-ReadSnapshot readSnapshot(std::string_view text);
+// name is how a fault in the JSON itself calls the snapshot.
+ReadSnapshot readSnapshot(std::string_view text, std::string_view name = "The snapshot");
 
 // In files shorter than 906 bytes some fields share bytes and the later write
 // wins. Names the first field that a save into a file of fileSize bytes would

@@ -64,10 +64,16 @@ std::vector<std::string_view> nearestNames(std::string_view typed, std::span<con
     // A slip is a few edits; past that, any name would be a guess.
     constexpr std::size_t mostSuggested = 3;
     const std::size_t allowed = std::clamp<std::size_t>(typed.size() / 3, 1, 3);
+    // A name begun ("dex") is near too, after the slips.
+    constexpr std::size_t shortestBeginning = 3;
     std::vector<std::pair<std::size_t, std::string_view>> near;
     for (const std::string_view name : names) {
-        if (const std::size_t distance = editDistance(typed, name); distance <= allowed)
+        const std::size_t distance = editDistance(typed, name);
+        if (distance <= allowed)
             near.emplace_back(distance, name);
+        else if (typed.size() >= shortestBeginning
+            && editing::equalIgnoringCase(typed, name.substr(0, typed.size())))
+            near.emplace_back(allowed + 1, name);
     }
     std::stable_sort(
         near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });

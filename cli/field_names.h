@@ -18,7 +18,8 @@ struct SettableField {
 };
 
 // The names close enough to the typed one to be what was meant, nearest first
-// (edit distance, letter case aside; an adjacent swap counts as one edit).
+// (edit distance, letter case aside; an adjacent swap counts as one edit),
+// then the names it begins; at most three.
 std::vector<std::string_view> nearestNames(std::string_view typed, std::span<const std::string_view> names);
 
 // The settable field a typed name stands for, or the message that refuses it.

@@ -161,8 +161,7 @@ inline std::string notJson(
 inline std::string severalCharacters(std::string_view snapshot, std::size_t count)
 {
     return std::string(snapshot) + " holds " + std::to_string(count)
-        + " characters, one a line; restore takes one (sed -n 2p " + std::string(snapshot)
-        + " | veyrith-npf restore - FILE restores the second).";
+        + " characters, one a line; restore takes one line of them (sed -n 2p takes the second).";
 }
 
 // restore given a character file where the snapshot belongs.

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,6 +96,19 @@ public:
         if (app->get_allow_extras())
             usage.insert(usage.find_last_not_of('\n') + 1, " CHANGE...");
         return usage;
+    }
+    std::string make_positionals(const CLI::App* app) const override
+    {
+        std::string positionals = CLI::Formatter::make_positionals(app);
+        if (app->get_allow_extras()) {
+            std::ostringstream change;
+            CLI::detail::format_help(
+                change, "CHANGE", "FIELD=VALUE, +FLAG or -FLAG, one or more", get_column_width());
+            const std::string line = change.str(); // ends its own line
+            positionals.insert(
+                positionals.find_last_not_of('\n') + 1, "\n" + line.substr(0, line.size() - 1));
+        }
+        return positionals;
     }
 };
 

@@ -13,6 +13,7 @@
 #include "editing/messages.h"
 #include "editing/model_table.h"
 #include "npf/npf_document.h"
+#include "npf/npf_layout.h"
 
 #include <cstdint>
 #include <ostream>
@@ -87,7 +88,15 @@ int restoreCharacter(
         err << text.error << '\n';
         return fileFailure;
     }
-    ReadSnapshot read = readSnapshot(*text.text);
+    if (text.text->starts_with(npf::headerMagic)) {
+        npf::NpfDocument target;
+        target.setPath(npf::pathFromUtf8(path));
+        err << (target.checkHeader() ? messages::twoCharacterFiles(snapshot)
+                                     : messages::characterNotSnapshot(snapshot, path))
+            << '\n';
+        return usageError;
+    }
+    ReadSnapshot read = readSnapshot(*text.text, snapshot == "-" ? messages::standardInput : snapshot);
     if (!read.record) {
         err << read.error << '\n';
         return usageError;
@@ -137,7 +146,11 @@ int setFields(const std::string& path, const std::vector<std::string>& arguments
         err << messages::sharesBytes(unkept->field.name, unkept->over.name, size, changed) << '\n';
         return usageError;
     }
-    return save(document, path, err);
+    if (const int status = save(document, path, err); status != success)
+        return status;
+    for (const std::string& note : notesOn(changes))
+        err << note << '\n';
+    return success;
 }
 
 int diffCharacters(const std::string& pathA, const std::string& pathB, std::ostream& out, std::ostream& err)

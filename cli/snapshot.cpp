@@ -13,6 +13,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -64,6 +66,19 @@ std::optional<std::int64_t> wholeOf(const Json& value)
     return std::nullopt;
 }
 
+// A whole number for an integer field, also when written with a fraction of
+// zero (2400.0, as some scripts write every number); 2400.5 is none.
+std::optional<std::int64_t> integralOf(const Json& value)
+{
+    if (!value.is_number_float())
+        return wholeOf(value);
+    const double number = value.get<double>();
+    constexpr double beyondInt64 = 0x1p63;
+    if (!(std::fabs(number) < beyondInt64) || std::trunc(number) != number)
+        return std::nullopt;
+    return static_cast<std::int64_t>(number);
+}
+
 // A JSON number as the float a script's reader gets through a double, which
 // is how show checks that its decimals read back. Nothing past the largest
 // float: a double there rounds to infinity, which a decimal cannot stand for.
@@ -110,7 +125,7 @@ std::optional<std::string> readText(const std::string& name, const Json& value, 
 std::optional<std::string> readInteger(
     const std::string& name, const Json& value, bool flags, std::int32_t& into)
 {
-    const auto whole = wholeOf(value);
+    const auto whole = integralOf(value);
     const std::int64_t lowest = flags ? 0 : std::numeric_limits<std::int32_t>::min();
     const std::int64_t highest
         = flags ? std::numeric_limits<std::uint32_t>::max() : std::numeric_limits<std::int32_t>::max();
@@ -204,6 +219,42 @@ std::optional<std::string> checkKeys(const Json& snapshot)
     return std::nullopt;
 }
 
+// How many characters a text holds as JSON Lines (one object a line), or 0
+// when it is not that.
+std::size_t charactersInLines(std::string_view text)
+{
+    std::size_t count = 0;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.find_first_not_of(" \t\r") == std::string_view::npos)
+            continue;
+        if (!Json::parse(line, nullptr, false).is_object())
+            return 0;
+        ++count;
+    }
+    return count;
+}
+
+// Where the parser stopped, as an editor counts: lines and columns from 1.
+std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view text, std::size_t byte)
+{
+    const std::string_view before = text.substr(0, byte == 0 ? 0 : byte - 1);
+    const auto line = static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
+    const std::size_t lineStart = before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
+    return {line, byte - lineStart};
+}
+
+// The parser's own words for the fault, without its position, which it counts its own way.
+std::string faultOf(const Json::parse_error& error)
+{
+    const std::string_view what = error.what();
+    const auto column = what.find(", column ");
+    const auto words = column == std::string_view::npos ? column : what.find(": ", column);
+    return words == std::string_view::npos ? std::string() : std::string(what.substr(words + 2));
+}
+
 } // namespace
 
 SnapshotText loadSnapshotText(const std::string& source, std::istream& standardInput)
@@ -222,7 +273,7 @@ SnapshotText loadSnapshotText(const std::string& source, std::istream& standardI
     return {std::move(text), {}};
 }
 
-ReadSnapshot readSnapshot(std::string_view bytes)
+ReadSnapshot readSnapshot(std::string_view bytes, std::string_view name)
 {
     if (bytes.size() > largestSnapshot)
         return {std::nullopt, messages::snapshotTooLarge(largestSnapshot)};
@@ -247,7 +298,10 @@ ReadSnapshot readSnapshot(std::string_view bytes)
     try {
         snapshot = Json::parse(*text, noteKeys);
     } catch (const Json::parse_error& error) {
-        return {std::nullopt, messages::notJson(error.byte)};
+        if (const std::size_t characters = charactersInLines(*text); characters > 1)
+            return {std::nullopt, messages::severalCharacters(name, characters)};
+        const auto [line, column] = lineAndColumn(*text, error.byte);
+        return {std::nullopt, messages::notJson(name, line, column, faultOf(error))};
     } catch (const Json::exception&) { // the parser's one other complaint: a number past any double
         return {std::nullopt, messages::about(lastKey, messages::hugeNumber)};
     }

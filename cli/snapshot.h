@@ -30,7 +30,8 @@ struct ReadSnapshot {
 // Reads what show --json printed for one character (or one of its JSON Lines)
 // back into the very values it was printed from: texts to their Windows-1252
 // bytes, floats to their bits. Every key is checked before anything is taken.
-// The text is UTF-8, or UTF-16 behind a byte-order mark.
-ReadSnapshot readSnapshot(std::string_view bytes);
+// name is how a fault in the JSON itself calls the snapshot. The text is
+// UTF-8, or UTF-16 behind a byte-order mark.
+ReadSnapshot readSnapshot(std::string_view bytes, std::string_view name = "The snapshot");
 
 } // namespace cli

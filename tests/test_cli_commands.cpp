@@ -4,6 +4,10 @@
 #include "cli_test_support.h"
 
 #include "cli/changes.h"
+#include "cli/messages.h"
+#include "cli/number_hints.h"
+
+#include "editing/text_conversions.h"
 
 #include <nlohmann/json.hpp>
 
@@ -31,8 +35,38 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         // A real typed as show displays the stored value keeps its bits, as in the editor.
         {{"health=5", "health=1234.57", "mana=-inf"}, 0,
             [](auto& r) { r.healthCopy = r.health, r.manaCopy = r.mana; }},
+        // Field names in any letter case; whole numbers past 32 bits stored as the editor stores them.
+        {{"Health=5", "SOAKfire=0", "cash=99999999999", "totalXp=-02147483649", "totalXp=-0002147483648"}, 0,
+            [](auto& r) {
+                r.health = r.healthCopy = npf::FloatBits::fromValue(5), r.soakFire = {};
+                r.cash = INT32_MAX, r.totalXp = r.totalXpCopy = INT32_MIN;
+            },
+            "cash: 99999999999 is stored as 2147483647, the largest the file holds\n"},
+        {{"totalXp=-2147483649", "cash= 2147483650 "}, 0,
+            [](auto& r) { r.totalXp = r.totalXpCopy = INT32_MIN, r.cash = INT32_MAX; },
+            "totalXp: -2147483649 is stored as -2147483648, the smallest the file holds\n"
+            "cash:  2147483650  is stored as 2147483647, the largest the file holds\n"},
         {{"health=5", "cash="}, 2, {}, "cash: Please enter an integer.\n"},
-        {{"mana=-0"}, 2, {}, "mana: Please enter a number.\n"},
+        {{"cash=+0"}, 2, {},
+            "cash: Please enter an integer. Zero is taken only from a text that begins with 0.\n"},
+        // Why a real is refused, after the editor's words.
+        {{"mana=-0"}, 2, {},
+            "mana: Please enter a number. " + std::string(cli::messages::realZeroOnlyFromZero) + "\n"},
+        {{"mana= .0e7"}, 2, {},
+            "mana: Please enter a number. " + std::string(cli::messages::realZeroOnlyFromZero) + "\n"},
+        {{"mana=-1D-50"}, 2, {},
+            "mana: Please enter a number. It rounds to zero, which is taken only from a text that begins "
+            "with 0.\n"},
+        {{"mana=0.5e+39"}, 2, {},
+            "mana: Please enter a number. It lies beyond the largest float, 3.4028235e+38.\n"},
+        {{"mana=-1e39"}, 2, {},
+            "mana: Please enter a number. It lies beyond the largest float, 3.4028235e+38.\n"},
+        {{"mana=0x7fc0001"}, 2, {},
+            "mana: Please enter a number. A bit pattern needs 0x and exactly eight hex digits, such as "
+            "0x7fc00000.\n"},
+        {{"health=nan"}, 2, {},
+            "health: Please enter a number. " + std::string(cli::messages::untypableKeptOnly) + "\n"},
+        {{"mana=-e5"}, 2, {}, "mana: Please enter a number.\n"},
         {{"clanName=" + std::string(33, 'c')}, 2, {}, "clanName: Please enter no more than 32 characters.\n"},
         {{"clanName=日"}, 2, {}, "clanName: Windows-1252 cannot hold some characters of this text.\n"},
         {{"race=5"}, 2, {}, "race: Please enter a race from 0 to 4 or its name.\n"},
@@ -41,8 +75,17 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         {{"+NO FOOD"}, 2, {}, "Unknown flag: NO FOOD (veyrith-npf flags lists them)\n"},
         {{"--force"}, 2, {}, "Unknown option: --force\n"},
         {{"health"}, 2, {}, "Expected FIELD=VALUE, +FLAG or -FLAG, not: health\n"},
-        {{"healthCopy=1"}, 2, {},
-            "Unknown field: healthCopy (the fields are " + cli::settableFieldNames() + ")\n"},
+        // A slip, a copy, the model strings and a field only restore writes.
+        {{"helth=1"}, 2, {}, "Unknown field: helth; did you mean health?\n"},
+        {{"bloo=1"}, 2, {}, "Unknown field: bloo; did you mean blood or bloodRating?\n"},
+        {{"SOAK=1"}, 2, {}, "Unknown field: SOAK; did you mean soakFire, soakSun or soakFaith?\n"},
+        {{"witsCopi=1"}, 2, {}, "Unknown field: witsCopi; did you mean wits?\n"},
+        {{"HEALTHCOPY=1"}, 2, {}, "healthCopy: health carries it; set health=VALUE, which writes both.\n"},
+        {{"modelId=mp_lily"}, 2, {},
+            "modelId: model= sets all five: modelId, shortCode, bodyFile, headFile and soundSet; set "
+            "model=VALUE.\n"},
+        {{"carriedTailInt=1"}, 2, {},
+            "carriedTailInt: set keeps this field as stored, as the editor does; only restore writes it.\n"},
         {{}, 2, {}, "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n"},
     };
     check(setOn(file()), rows);
@@ -144,6 +187,33 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
         return cli::setFields(file(), a, e);
     };
     check(lockedSet, {{{"health=1"}, 1, {}, file() + ": File could not be saved. Permission denied.\n"}});
+}
+
+// set takes a field's name in any letter case, so no two names it knows may differ only by it.
+TEST(FieldNamesTest, NoTwoDifferOnlyInLetterCase)
+{
+    std::vector<std::string_view> names;
+    for (const auto& field : cli::settableFields())
+        names.push_back(field.name);
+    for (const auto& field : npf::npfFields)
+        names.push_back(field.name);
+    for (const auto a : names) {
+        for (const auto b : names)
+            EXPECT_TRUE(a == b || !editing::equalIgnoringCase(a, b)) << a << " and " << b;
+    }
+}
+
+// A note only for a text beyond the limit the editor brought it to, not for the limit itself.
+TEST(FieldNamesTest, ClampedWholeNumbersAreNotedAndTheLimitsThemselvesAreNot)
+{
+    const std::vector<std::pair<std::string, bool>> rows{{"2147483647", false}, {"+002147483647 ", false},
+        {"2147483648", true}, {"2147483650", true}, {"10000000000", true}, {"-2147483648", false},
+        {"-2147483649", true}, {"-9", false}};
+    for (const auto& [text, noted] : rows) {
+        const auto value = editing::parseInteger(text);
+        ASSERT_TRUE(value) << text;
+        EXPECT_EQ(cli::clampedNote("cash", text, *value).has_value(), noted) << text;
+    }
 }
 
 } // namespace

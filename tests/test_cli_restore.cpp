@@ -125,7 +125,14 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
         int status = 2;
     };
     const std::vector<Row> rows{
-        {"{\"health\": 1,", "The snapshot is not JSON (the first fault is at byte 14).\n"},
+        {"{\n  \"health\": 1,\n  \"mana\" 2\n}",
+            "standard input: not JSON at line 3, column 10: syntax error"},
+        {snapshot + "\n" + edited("file", "a.npf"), // several characters, pretty-printed: not JSON Lines
+            "standard input: not JSON at line "
+                + std::to_string(std::count(snapshot.begin(), snapshot.end(), '\n') + 2)
+                + ", column 1: syntax error while parsing value - unexpected '{'; expected end of input\n"},
+        {"\n" + edited("file", "a.npf") + "\n\n" + edited("file", "b.npf") + "\n",
+            "standard input holds 2 characters, one a line; restore takes one"},
         {"{\"cash\": 1, \"cash\": 2}", "cash: given twice.\n"},
         {utf16Of(snapshot, false) + "x",
             "The snapshot begins with a UTF-16 byte-order mark but is not valid"},
@@ -135,6 +142,7 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
         {edited("soakSun", nullptr), "soakSun: missing from the snapshot.\n"},
         {edited("cashBits", "0x00000001"), "cashBits: not a key of a snapshot.\n"},
         {edited("race", "7"), "race: expected a whole number from -2147483648 to 2147483647.\n"},
+        {edited("race", 7.5), "race: expected a whole number"},
         {edited("cash", 2147483648U), "cash: expected a whole number"},
         {edited("actorFlags", -1), "actorFlags: expected a whole number from 0 to 4294967295.\n"},
         {edited("clanName", std::string(33, 'c')), "clanName: longer than 32 bytes in Windows-1252.\n"},
@@ -149,7 +157,20 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
         {snapshot, "characterNameCopy: a file of 800", writeNpf(npftools::buildNpfBytes({}, 800), "8.npf")},
         {snapshot, file + "x: No such file.\n", file + "x", "-", 1},
         {snapshot, file + ".json: Could not read the snapshot.\n", file, file + ".json", 1},
+        // The arguments swapped, and a character file for the snapshot.
+        {"",
+            file
+                + " is a character file, not a snapshot: restore takes the snapshot first, then the "
+                  "character "
+                  "file (veyrith-npf restore "
+                + file + "-snapshot.json " + file + ").\n",
+            file + "-snapshot.json", file},
+        {"",
+            file + " is a character file, not a snapshot; veyrith-npf show --json " + file
+                + " > SNAPSHOT makes one.\n",
+            file, file},
     };
+    std::ofstream(file + "-snapshot.json") << snapshot;
     for (const auto& row : rows) {
         const auto target = row.file.empty() ? file : row.file;
         const auto before = npftools::readFileBytes(target);
@@ -158,6 +179,9 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
             << row.snapshot;
         EXPECT_EQ(npftools::readFileBytes(target), before) << row.err;
     }
+    // A whole number written with a zero fraction, as some scripts write every number.
+    EXPECT_EQ(restore(edited("cash", -2400.0), file), std::pair(0, std::string()));
+    EXPECT_NE(shown({file}).find("\"cash\": -2400,"), std::string::npos);
 }
 
 } // namespace

@@ -226,7 +226,7 @@ inline std::string fileFault(npf::FileFault fault, bool saving)
         reason = "No such file.";
         break;
     case FileFault::folder:
-        reason = "Is a folder, not a character file.";
+        reason = "Is a folder.";
         break;
     case FileFault::notRegularFile:
         reason = "Not a regular file (a device or a pipe, for instance).";

@@ -7,6 +7,7 @@
 
 #include "editing/actor_flags.h"
 #include "editing/cp1252.h"
+#include "npf/file_system.h"
 #include "npf/npf_document.h"
 #include "npf/npf_layout.h"
 #include "npf/overloaded.h"
@@ -260,8 +261,15 @@ std::string faultOf(const Json::parse_error& error)
 SnapshotText loadSnapshotText(const std::string& source, std::istream& standardInput)
 {
     std::ifstream file;
-    if (source != "-")
-        file.open(npf::pathFromUtf8(source), std::ios::binary);
+    if (source != "-") {
+        // A pipe may stand for a snapshot ("restore <(...) hero.npf"), so only these faults stop it.
+        const std::filesystem::path path = npf::pathFromUtf8(source);
+        using npf::FileFault;
+        if (const FileFault fault = npf::factsOf(path).fault;
+            fault == FileFault::missing || fault == FileFault::folder || fault == FileFault::accessDenied)
+            return {std::nullopt, messages::about(source, messages::fileFault(fault, false))};
+        file.open(npf::systemPathOf(path), std::ios::binary);
+    }
     std::istream& in = source == "-" ? standardInput : file;
     if (source != "-" && !file.is_open())
         return {std::nullopt, messages::about(source, messages::snapshotUnreadable)};

@@ -171,7 +171,7 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
                 + ": Could not read NPF file. It is shorter than 796 bytes, the least that holds every "
                   "field.\n"},
         {{"diff", "nothing.npf", file()}, 1, {}, "nothing.npf: No such file.\n"},
-        {{"show", directory.string()}, 1, {}, directory.string() + ": Is a folder, not a character file.\n"},
+        {{"show", directory.string()}, 1, {}, directory.string() + ": Is a folder.\n"},
 #ifndef _WIN32
         {{"show", "/dev/null"}, 1, {}, "/dev/null: Not a regular file (a device or a pipe, for instance).\n"},
         {{"show", "/proc/self/mem"}, 1, {},

@@ -156,7 +156,7 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
         {edited("actorFlagLabels", {"NO FEED"}), "actorFlagLabels: does not match actorFlags, whose flags"},
         {snapshot, "characterNameCopy: a file of 800", writeNpf(npftools::buildNpfBytes({}, 800), "8.npf")},
         {snapshot, file + "x: No such file.\n", file + "x", "-", 1},
-        {snapshot, file + ".json: Could not read the snapshot.\n", file, file + ".json", 1},
+        {snapshot, file + ".json: No such file.\n", file, file + ".json", 1},
         // The arguments swapped, and a character file for the snapshot.
         {"",
             file

@@ -153,7 +153,7 @@ TEST_F(WindowsTest, ConsoleTakesUtf8ForTheRunOnly)
     CloseHandle(console);
 }
 
-// A save Windows refuses answers false and leaves every byte: a file another
+// A save Windows refuses says so and leaves every byte: a file another
 // handle holds without sharing, and one with the read-only attribute.
 TEST_F(WindowsTest, RefusedSavesLoseNothing)
 {
@@ -175,7 +175,7 @@ TEST_F(WindowsTest, RefusedSavesLoseNothing)
                 << "Wine run as root keeps the read-only attribute as permission bits, which root ignores";
         }
         ASSERT_TRUE(readOnly || holder != INVALID_HANDLE_VALUE);
-        EXPECT_FALSE(document.saveFile()) << readOnly;
+        EXPECT_EQ(document.saveFile().fault, npf::FileFault::accessDenied) << readOnly;
         CloseHandle(holder);
         SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(readFileBytes(document.path()), original) << readOnly;

@@ -88,15 +88,17 @@ int restoreCharacter(
         err << text.error << '\n';
         return fileFailure;
     }
+    const std::string_view name = snapshot == "-" ? messages::standardInput : snapshot;
     if (text.text->starts_with(npf::headerMagic)) {
+        // Swapped arguments, unless FILE is a character file too.
         npf::NpfDocument target;
         target.setPath(npf::pathFromUtf8(path));
-        err << (target.checkHeader() ? messages::twoCharacterFiles(snapshot)
-                                     : messages::characterNotSnapshot(snapshot, path))
+        err << (snapshot == "-" || target.checkHeader() ? messages::characterNotSnapshot(name)
+                                                        : messages::swappedArguments(snapshot, path))
             << '\n';
         return usageError;
     }
-    ReadSnapshot read = readSnapshot(*text.text, snapshot == "-" ? messages::standardInput : snapshot);
+    ReadSnapshot read = readSnapshot(*text.text, name);
     if (!read.record) {
         err << read.error << '\n';
         return usageError;

@@ -169,17 +169,16 @@ inline std::string severalCharacters(std::string_view snapshot, std::size_t coun
 }
 
 // restore given a character file where the snapshot belongs.
-inline std::string characterNotSnapshot(std::string_view snapshot, std::string_view file)
+inline std::string swappedArguments(std::string_view snapshot, std::string_view file)
 {
     return std::string(snapshot)
         + " is a character file, not a snapshot: restore takes the snapshot first, then "
         + "the character file (veyrith-npf restore " + std::string(file) + " " + std::string(snapshot) + ").";
 }
 
-inline std::string twoCharacterFiles(std::string_view snapshot)
+inline std::string characterNotSnapshot(std::string_view snapshot)
 {
-    return std::string(snapshot) + " is a character file, not a snapshot; veyrith-npf show --json "
-        + std::string(snapshot) + " > SNAPSHOT makes one.";
+    return std::string(snapshot) + " is a character file, not a snapshot; show --json prints one.";
 }
 
 inline std::string longerThanText()

@@ -120,6 +120,10 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
         value.is_null() ? void(json.erase(key)) : void(json[key] = value); // null: leave the key out
         return json.dump();
     };
+    const std::string json = file + "-snapshot.json";
+    const std::string swapped = file
+        + " is a character file, not a snapshot: restore takes the snapshot first, "
+        + "then the character file (veyrith-npf restore " + json + " " + file + ").\n";
     struct Row {
         std::string snapshot, err, file = "", source = "-"; // err: the start of the message
         int status = 2;
@@ -158,19 +162,11 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
         {snapshot, file + "x: No such file.\n", file + "x", "-", 1},
         {snapshot, file + ".json: No such file.\n", file, file + ".json", 1},
         // The arguments swapped, and a character file for the snapshot.
-        {"",
-            file
-                + " is a character file, not a snapshot: restore takes the snapshot first, then the "
-                  "character "
-                  "file (veyrith-npf restore "
-                + file + "-snapshot.json " + file + ").\n",
-            file + "-snapshot.json", file},
-        {"",
-            file + " is a character file, not a snapshot; veyrith-npf show --json " + file
-                + " > SNAPSHOT makes one.\n",
-            file, file},
+        {"", swapped, json, file},
+        {"", file + " is a character file, not a snapshot; show --json prints one.\n", file, file},
+        {"npf\5", "standard input is a character file, not a snapshot; show --json prints one.\n"},
     };
-    std::ofstream(file + "-snapshot.json") << snapshot;
+    std::ofstream(json) << snapshot;
     for (const auto& row : rows) {
         const auto target = row.file.empty() ? file : row.file;
         const auto before = npftools::readFileBytes(target);

@@ -62,7 +62,7 @@ void Save(benchmark::State& state)
     if (!document.readFile())
         state.SkipWithError("read failed");
     for (auto _ : state) {
-        bool ok = document.saveFile();
+        const bool ok = static_cast<bool>(document.saveFile());
         benchmark::DoNotOptimize(ok);
         if (!ok)
             state.SkipWithError("save failed");

@@ -2,6 +2,7 @@
 
 #include "field_text.h"
 #include "messages.h"
+#include "number_hints.h"
 
 #include "editing/cp1252.h"
 #include "editing/messages.h"
@@ -10,6 +11,8 @@
 #include "npf/npf_layout.h"
 #include "npf/overloaded.h"
 
+#include <algorithm>
+#include <cassert>
 #include <charconv>
 #include <cstdint>
 #include <functional>
@@ -42,6 +45,12 @@ constexpr std::array<TextField, 2> textFields{{
 ParsedChange rejected(std::string message)
 {
     return {std::nullopt, std::move(message)};
+}
+
+// The editor's words for a refused number, then the tool's reason when it has one.
+std::string refusedNumber(std::string_view field, std::string_view editorMessage, const std::string& why)
+{
+    return messages::about(field, editorMessage) + (why.empty() ? "" : " " + why);
 }
 
 ParsedChange parseText(const TextField& field, std::string_view value)
@@ -113,7 +122,21 @@ ParsedChange parseToggle(std::string_view argument)
     return rejected(messages::unknownFlag(name));
 }
 
-ParsedChange parseAssignment(std::string_view name, std::string_view value)
+std::vector<std::string_view> settableNames()
+{
+    std::vector<std::string_view> names;
+    for (const TextField& field : textFields)
+        names.push_back(field.name);
+    names.insert(names.end(), {raceName, modelName, flagsName});
+    for (const auto& number : editing::shownIntegers)
+        names.push_back(number.name);
+    for (const auto& number : editing::shownReals)
+        names.push_back(number.name);
+    return names;
+}
+
+// A value for a field named exactly as set knows it.
+ParsedChange parseNamed(std::string_view name, std::string_view value)
 {
     for (const TextField& field : textFields) {
         if (name == field.name)
@@ -132,8 +155,8 @@ ParsedChange parseAssignment(std::string_view name, std::string_view value)
         if (name != number.name)
             continue;
         if (const auto integer = editing::parseInteger(value))
-            return {IntegerChange{&number, *integer}, {}};
-        return rejected(messages::about(name, editing::messages::notAnInteger));
+            return {IntegerChange{&number, *integer, clampedNote(name, value, *integer)}, {}};
+        return rejected(refusedNumber(name, editing::messages::notAnInteger, whyIntegerRefused(value)));
     }
     for (const auto& number : editing::shownReals) {
         if (name != number.name)
@@ -142,10 +165,41 @@ ParsedChange parseAssignment(std::string_view name, std::string_view value)
         // can only be told with the file; any other text is checked now.
         const auto bits = parseBitsText(value);
         if (!bits && !editing::parseReal(value) && !editing::showsUntypableReal(value))
-            return rejected(messages::about(name, editing::messages::notANumber));
+            return rejected(refusedNumber(name, editing::messages::notANumber, whyRealRefused(value)));
         return {RealChange{&number, bits, std::string(value)}, {}};
     }
-    return rejected(messages::unknownField(name, settableFieldNames()));
+    return rejected(messages::unknownField(name, settableNames()));
+}
+
+ParsedChange parseAssignment(std::string_view typedName, std::string_view value)
+{
+    const ResolvedField field = resolveFieldName(typedName, settableFields());
+    if (!field.name)
+        return rejected(field.error);
+    return parseNamed(*field.name, value);
+}
+
+// The record fields whose bytes a change of the field writes, found by making
+// one on an empty record, so that they always follow what a change does.
+std::vector<std::string_view> fieldsWrittenBy(std::string_view name)
+{
+    const std::string_view value = name == modelName ? editing::ModelTable::rows().front().modelId : "1";
+    const ParsedChange probe = parseNamed(name, value);
+    CharacterRecord before;
+    CharacterRecord after;
+    const bool applied = probe.change && !applyChanges({&*probe.change, 1}, after);
+    assert(applied && "the probe of every settable field is a change it takes");
+    (void)applied;
+    std::vector<std::string_view> written;
+    std::array<char, npf::textWidth> a{};
+    std::array<char, npf::textWidth> b{};
+    for (const npf::FieldLayout& field : npf::npfFields) {
+        npf::encodeField(field, before, a);
+        npf::encodeField(field, after, b);
+        if (a != b)
+            written.push_back(field.name);
+    }
+    return written;
 }
 
 } // namespace
@@ -160,17 +214,38 @@ ParsedChange parseChange(std::string_view argument)
     return parseAssignment(argument.substr(0, equals), argument.substr(equals + 1));
 }
 
+std::span<const SettableField> settableFields()
+{
+    static const std::vector<SettableField> fields = [] {
+        std::vector<SettableField> all;
+        for (const std::string_view name : settableNames())
+            all.push_back({name, fieldsWrittenBy(name)});
+        return all;
+    }();
+    return fields;
+}
+
 std::string settableFieldNames()
 {
-    std::string names;
-    for (const TextField& field : textFields)
-        names += std::string(field.name) + ", ";
-    names += std::string(raceName) + ", " + std::string(modelName) + ", " + std::string(flagsName);
-    for (const auto& number : editing::shownIntegers)
-        names += ", " + std::string(number.name);
-    for (const auto& number : editing::shownReals)
-        names += ", " + std::string(number.name);
-    return names;
+    const auto names = settableNames();
+    return joined({names.begin(), names.end()}, ", ");
+}
+
+std::vector<std::string> notesOn(std::span<const Change> changes)
+{
+    std::vector<std::string> notes;
+    for (auto change = changes.begin(); change != changes.end(); ++change) {
+        const auto* integer = std::get_if<IntegerChange>(&*change);
+        if (!integer || !integer->clampedNote)
+            continue;
+        const bool replaced = std::any_of(std::next(change), changes.end(), [&](const Change& later) {
+            const auto* other = std::get_if<IntegerChange>(&later);
+            return other && other->number == integer->number;
+        });
+        if (!replaced)
+            notes.push_back(*integer->clampedNote);
+    }
+    return notes;
 }
 
 std::optional<std::string> applyChanges(std::span<const Change> changes, CharacterRecord& record)
@@ -230,7 +305,8 @@ std::optional<std::string> applyChanges(std::span<const Change> changes, Charact
                         ? real.bits
                         : editing::readRealText(real.text, editing::formatReal(stored.value()), stored);
                     if (!value) {
-                        error = messages::about(real.number->name, editing::messages::notANumber);
+                        error = refusedNumber(
+                            real.number->name, editing::messages::notANumber, whyRealRefused(real.text));
                         return;
                     }
                     values.*real.number->value = *value;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "field_names.h"
+
 #include "editing/page_values.h"
 #include "npf/character_record.h"
 
@@ -8,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace cli {
 
@@ -33,6 +36,7 @@ struct FlagToggle {
 struct IntegerChange {
     const editing::ShownNumber<std::int32_t>* number;
     std::int32_t value;
+    std::optional<std::string> clampedNote; // the text stood for a number the file cannot hold
 };
 struct RealChange {
     const editing::ShownNumber<npf::FloatBits>* number;
@@ -56,8 +60,14 @@ struct ParsedChange {
 // when the changes apply.
 ParsedChange parseChange(std::string_view argument);
 
-// The names set accepts before "=", in the order the pages show them.
+// The fields set accepts before "=", in the order the pages show them, each
+// with the record fields its change writes.
+std::span<const SettableField> settableFields();
 std::string settableFieldNames();
+
+// What set says on standard error beside a success: the notes of the changes
+// whose values are the ones stored.
+std::vector<std::string> notesOn(std::span<const Change> changes);
 
 // Applies the changes in order to what the editor would show for the record,
 // then stores the named values as the editor's Save does (partner fields, clan

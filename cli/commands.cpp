@@ -6,39 +6,46 @@
 #include "json_output.h"
 #include "listing.h"
 #include "messages.h"
+#include "shared_bytes.h"
 #include "snapshot.h"
 
 #include "editing/actor_flags.h"
 #include "editing/messages.h"
 #include "editing/model_table.h"
 #include "npf/npf_document.h"
+#include "npf/npf_layout.h"
 
-#include <filesystem>
+#include <cstdint>
 #include <ostream>
-#include <system_error>
+#include <variant>
 
 namespace cli {
 
 namespace {
 
-void report(std::ostream& err, const std::string& path, const char* message)
+void report(std::ostream& err, const std::string& path, npf::FileResult result, bool saving = false)
 {
-    err << messages::about(path, message) << '\n';
+    err << messages::about(path, messages::fileFault(result.fault, saving)) << '\n';
 }
 
 // Reads the file the way the editor opens it: header check first, then every field.
 bool load(npf::NpfDocument& document, const std::string& path, std::ostream& err)
 {
     document.setPath(npf::pathFromUtf8(path));
-    if (!document.checkHeader()) {
-        report(err, path, editing::messages::invalidFile);
-        return false;
-    }
-    if (!document.readFile()) {
-        report(err, path, editing::messages::readFailed);
-        return false;
-    }
-    return true;
+    npf::FileResult result = document.checkHeader();
+    if (result)
+        result = document.readFile();
+    if (!result)
+        report(err, path, result);
+    return static_cast<bool>(result);
+}
+
+int save(npf::NpfDocument& document, const std::string& path, std::ostream& err)
+{
+    const npf::FileResult result = document.saveFile();
+    if (!result)
+        report(err, path, result, true);
+    return result ? success : fileFailure;
 }
 
 } // namespace
@@ -81,7 +88,17 @@ int restoreCharacter(
         err << text.error << '\n';
         return fileFailure;
     }
-    ReadSnapshot read = readSnapshot(*text.text);
+    const std::string_view name = snapshot == "-" ? messages::standardInput : snapshot;
+    if (text.text->starts_with(npf::headerMagic)) {
+        // Swapped arguments, unless FILE is a character file too.
+        npf::NpfDocument target;
+        target.setPath(npf::pathFromUtf8(path));
+        err << (snapshot == "-" || target.checkHeader() ? messages::characterNotSnapshot(name)
+                                                        : messages::swappedArguments(snapshot, path))
+            << '\n';
+        return usageError;
+    }
+    ReadSnapshot read = readSnapshot(*text.text, name);
     if (!read.record) {
         err << read.error << '\n';
         return usageError;
@@ -89,22 +106,13 @@ int restoreCharacter(
     npf::NpfDocument document;
     if (!load(document, path, err))
         return fileFailure;
-    std::error_code sizeError;
-    const auto size = std::filesystem::file_size(document.path(), sizeError);
-    if (sizeError) {
-        report(err, path, editing::messages::readFailed);
-        return fileFailure;
-    }
+    const std::uint64_t size = document.sizeAtRead();
     if (const auto unkept = unkeptField(*read.record, size)) {
-        err << *unkept << '\n';
+        err << messages::notKept(unkept->field.name, size, unkept->over.name) << '\n';
         return usageError;
     }
     document.record = std::move(*read.record);
-    if (!document.saveFile()) {
-        report(err, path, editing::messages::saveFailed);
-        return fileFailure;
-    }
-    return success;
+    return save(document, path, err);
 }
 
 int setFields(const std::string& path, const std::vector<std::string>& arguments, std::ostream& err)
@@ -126,14 +134,24 @@ int setFields(const std::string& path, const std::vector<std::string>& arguments
     npf::NpfDocument document;
     if (!load(document, path, err))
         return fileFailure;
+    const npf::CharacterRecord stored = document.record;
     if (const auto error = applyChanges(changes, document.record)) {
         err << *error << '\n';
         return usageError;
     }
-    if (!document.saveFile()) {
-        report(err, path, editing::messages::saveFailed);
-        return fileFailure;
+    // Where fields share bytes, no field set was not asked to change may change,
+    // and no changed one may be lost.
+    const std::uint64_t size = document.sizeAtRead();
+    if (const auto unkept = unkeptField(document.record, size)) {
+        const bool changed = std::visit(
+            [&](auto member) { return stored.*member != document.record.*member; }, unkept->field.member);
+        err << messages::sharesBytes(unkept->field.name, unkept->over.name, size, changed) << '\n';
+        return usageError;
     }
+    if (const int status = save(document, path, err); status != success)
+        return status;
+    for (const std::string& note : notesOn(changes))
+        err << note << '\n';
     return success;
 }
 

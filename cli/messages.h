@@ -1,9 +1,13 @@
 #pragma once
 
+#include "editing/messages.h"
 #include "editing/page_values.h"
+#include "npf/file_system.h"
 #include "npf/npf_layout.h"
 
+#include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -50,14 +54,87 @@ inline std::string notAChange(std::string_view argument)
     return "Expected FIELD=VALUE, +FLAG or -FLAG, not: " + std::string(argument);
 }
 
-inline std::string unknownField(std::string_view name, std::string_view fieldNames)
+// The names with commas, and the word given before the last ("a, b and c").
+inline std::string listed(std::span<const std::string_view> names, std::string_view last)
 {
-    return "Unknown field: " + std::string(name) + " (the fields are " + std::string(fieldNames) + ")";
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == names.size() ? " " + std::string(last) + " " : std::string(", ");
+        text += names[i];
+    }
+    return text;
+}
+
+inline std::string unknownField(std::string_view name, std::span<const std::string_view> fields)
+{
+    return "Unknown field: " + std::string(name) + " (the fields are " + listed(fields, "and") + ")";
+}
+
+inline std::string misspeltField(std::string_view name, std::span<const std::string_view> nearestFirst)
+{
+    return "Unknown field: " + std::string(name) + "; did you mean " + listed(nearestFirst, "or") + "?";
+}
+
+inline std::string unknownCommand(std::string_view typed, std::span<const std::string_view> nearestFirst)
+{
+    return "Unknown command: " + std::string(typed)
+        + (nearestFirst.empty() ? "" : "; did you mean " + listed(nearestFirst, "or") + "?") + "\n";
+}
+
+inline std::string carriedBy(std::string_view field, std::string_view writer)
+{
+    return about(field,
+        std::string(writer) + " carries it; set " + std::string(writer) + "=VALUE, which writes both.");
+}
+
+inline std::string writtenTogether(
+    std::string_view field, std::string_view writer, std::span<const std::string_view> written)
+{
+    constexpr std::array<std::string_view, 6> allOf{"", "", "both", "all three", "all four", "all five"};
+    const std::string all = written.size() < allOf.size() ? std::string(allOf[written.size()])
+                                                          : "all " + std::to_string(written.size());
+    return about(field,
+        std::string(writer) + "= sets " + all + ": " + listed(written, "and") + "; set " + std::string(writer)
+            + "=VALUE.");
+}
+
+inline std::string neverSet(std::string_view field)
+{
+    return about(field, "set keeps this field as stored, as the editor does; only restore writes it.");
+}
+
+// What the tool adds after the editor's words when it refuses a number.
+inline std::string beyondLargestFloat(std::string_view largest)
+{
+    return "It lies beyond the largest float, " + std::string(largest) + ".";
+}
+inline constexpr std::string_view zeroOnlyFromZero = "Zero is taken only from a text that begins with 0.";
+inline constexpr std::string_view realZeroOnlyFromZero
+    = "Zero is taken only from a text that begins with 0, such as 0 or 0.0; -0 is set by its bits, "
+      "0x80000000.";
+inline constexpr std::string_view roundsToZero
+    = "It rounds to zero, which is taken only from a text that begins with 0.";
+inline constexpr std::string_view bitsNeedEightDigits
+    = "A bit pattern needs 0x and exactly eight hex digits, such as 0x7fc00000.";
+inline constexpr std::string_view untypableKeptOnly
+    = "nan, inf and -inf are taken only where the stored value shows so; set one by its bits, such as "
+      "0x7f800000 for inf.";
+
+// A whole number the editor brought to the nearest end of the file's range.
+inline std::string storedClamped(std::string_view field, std::string_view typed, std::int32_t stored)
+{
+    return about(field,
+        std::string(typed) + " is stored as " + std::to_string(stored) + ", the "
+            + (stored < 0 ? "smallest" : "largest") + " the file holds");
 }
 
 // What restore says about a snapshot; "The snapshot" stands for the key when
 // the fault is in no key.
+inline constexpr std::string_view standardInput = "standard input";
 inline constexpr std::string_view snapshotUnreadable = "Could not read the snapshot.";
+inline constexpr std::string_view notUtf16
+    = "The snapshot begins with a UTF-16 byte-order mark but is not valid UTF-16.";
 inline constexpr std::string_view notAnObject
     = "The snapshot is not one JSON object, as show --json prints it.";
 inline constexpr std::string_view hugeNumber = "holds a number too large to read.";
@@ -78,9 +155,30 @@ inline std::string snapshotTooLarge(std::size_t limit)
         + " bytes; show --json never prints that much.";
 }
 
-inline std::string notJson(std::size_t byte)
+inline std::string notJson(
+    std::string_view snapshot, std::size_t line, std::size_t column, std::string_view fault)
 {
-    return "The snapshot is not JSON (the first fault is at byte " + std::to_string(byte) + ").";
+    return std::string(snapshot) + ": not JSON at line " + std::to_string(line) + ", column "
+        + std::to_string(column) + (fault.empty() ? "." : ": " + std::string(fault));
+}
+
+inline std::string severalCharacters(std::string_view snapshot, std::size_t count)
+{
+    return std::string(snapshot) + " holds " + std::to_string(count)
+        + " characters, one a line; restore takes one line of them (sed -n 2p takes the second).";
+}
+
+// restore given a character file where the snapshot belongs.
+inline std::string swappedArguments(std::string_view snapshot, std::string_view file)
+{
+    return std::string(snapshot)
+        + " is a character file, not a snapshot: restore takes the snapshot first, then "
+        + "the character file (veyrith-npf restore " + std::string(file) + " " + std::string(snapshot) + ").";
+}
+
+inline std::string characterNotSnapshot(std::string_view snapshot)
+{
+    return std::string(snapshot) + " is a character file, not a snapshot; show --json prints one.";
 }
 
 inline std::string longerThanText()
@@ -114,6 +212,53 @@ inline std::string notKept(std::string_view field, std::uint64_t fileSize, std::
     return about(field,
         "a file of " + std::to_string(fileSize) + " bytes cannot keep this value, since " + std::string(over)
             + " overlaps it there.");
+}
+
+// Why a file could not be used: where the editor's words fit (a header that
+// is not NPF, a failed read or save) they come first, then the reason.
+inline std::string fileFault(npf::FileFault fault, bool saving)
+{
+    using npf::FileFault;
+    std::string reason;
+    switch (fault) {
+    case FileFault::missing:
+        reason = "No such file.";
+        break;
+    case FileFault::folder:
+        reason = "Is a folder.";
+        break;
+    case FileFault::notRegularFile:
+        reason = "Not a regular file (a device or a pipe, for instance).";
+        break;
+    case FileFault::accessDenied:
+        reason = "Permission denied.";
+        break;
+    default:
+        break;
+    }
+    if (saving)
+        return std::string(editing::messages::saveFailed) + (reason.empty() ? "" : " " + reason);
+    if (!reason.empty())
+        return reason;
+    if (fault == FileFault::notNpf)
+        return editing::messages::invalidFile;
+    return std::string(editing::messages::readFailed)
+        + (fault == FileFault::tooShort ? " It is shorter than " + std::to_string(npf::minimumFileSize)
+                    + " bytes, the least that holds every field."
+                                        : " The system reported a read error.");
+}
+
+// set refuses a change where fields share bytes: field would not keep its new
+// value, or would change though set was not asked to change it.
+inline std::string sharesBytes(
+    std::string_view field, std::string_view with, std::uint64_t fileSize, bool fieldChanged)
+{
+    const std::string shared = std::string(fieldChanged ? field : with) + " shares bytes with "
+        + std::string(fieldChanged ? with : field) + " in a file of " + std::to_string(fileSize) + " bytes";
+    return shared
+        + (fieldChanged ? ", so its new value would not be kept"
+                        : ", so the change would alter " + std::string(field))
+        + "; nothing was written.";
 }
 
 } // namespace cli::messages

@@ -3,15 +3,18 @@
 #include "field_text.h"
 #include "json_output.h"
 #include "messages.h"
+#include "utf16_text.h"
 
 #include "editing/actor_flags.h"
 #include "editing/cp1252.h"
+#include "npf/file_system.h"
 #include "npf/npf_document.h"
 #include "npf/npf_layout.h"
 #include "npf/overloaded.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -20,7 +23,6 @@
 #include <fstream>
 #include <istream>
 #include <limits>
-#include <map>
 #include <set>
 
 namespace cli {
@@ -63,6 +65,19 @@ std::optional<std::int64_t> wholeOf(const Json& value)
     if (value.is_number_integer())
         return value.get<std::int64_t>();
     return std::nullopt;
+}
+
+// A whole number for an integer field, also when written with a fraction of
+// zero (2400.0, as some scripts write every number); 2400.5 is none.
+std::optional<std::int64_t> integralOf(const Json& value)
+{
+    if (!value.is_number_float())
+        return wholeOf(value);
+    const double number = value.get<double>();
+    constexpr double beyondInt64 = 0x1p63;
+    if (!(std::fabs(number) < beyondInt64) || std::trunc(number) != number)
+        return std::nullopt;
+    return static_cast<std::int64_t>(number);
 }
 
 // A JSON number as the float a script's reader gets through a double, which
@@ -111,7 +126,7 @@ std::optional<std::string> readText(const std::string& name, const Json& value, 
 std::optional<std::string> readInteger(
     const std::string& name, const Json& value, bool flags, std::int32_t& into)
 {
-    const auto whole = wholeOf(value);
+    const auto whole = integralOf(value);
     const std::int64_t lowest = flags ? 0 : std::numeric_limits<std::int32_t>::min();
     const std::int64_t highest
         = flags ? std::numeric_limits<std::uint32_t>::max() : std::numeric_limits<std::int32_t>::max();
@@ -205,13 +220,56 @@ std::optional<std::string> checkKeys(const Json& snapshot)
     return std::nullopt;
 }
 
+// How many characters a text holds as JSON Lines (one object a line), or 0
+// when it is not that.
+std::size_t charactersInLines(std::string_view text)
+{
+    std::size_t count = 0;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.find_first_not_of(" \t\r") == std::string_view::npos)
+            continue;
+        if (!Json::parse(line, nullptr, false).is_object())
+            return 0;
+        ++count;
+    }
+    return count;
+}
+
+// Where the parser stopped, as an editor counts: lines and columns from 1.
+std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view text, std::size_t byte)
+{
+    const std::string_view before = text.substr(0, byte == 0 ? 0 : byte - 1);
+    const auto line = static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
+    const std::size_t lineStart = before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
+    return {line, byte - lineStart};
+}
+
+// The parser's own words for the fault, without its position, which it counts its own way.
+std::string faultOf(const Json::parse_error& error)
+{
+    const std::string_view what = error.what();
+    const auto column = what.find(", column ");
+    const auto words = column == std::string_view::npos ? column : what.find(": ", column);
+    return words == std::string_view::npos ? std::string() : std::string(what.substr(words + 2));
+}
+
 } // namespace
 
 SnapshotText loadSnapshotText(const std::string& source, std::istream& standardInput)
 {
     std::ifstream file;
-    if (source != "-")
-        file.open(npf::pathFromUtf8(source), std::ios::binary);
+    if (source != "-") {
+        // A pipe may stand for a snapshot ("restore <(...) hero.npf"), so only these faults stop it.
+        const std::filesystem::path path = npf::pathFromUtf8(source);
+        using npf::FileFault;
+        if (const FileFault fault = npf::factsOf(path).fault;
+            fault == FileFault::missing || fault == FileFault::folder || fault == FileFault::accessDenied)
+            return {std::nullopt, messages::about(source, messages::fileFault(fault, false))};
+        file.open(npf::systemPathOf(path), std::ios::binary);
+    }
     std::istream& in = source == "-" ? standardInput : file;
     if (source != "-" && !file.is_open())
         return {std::nullopt, messages::about(source, messages::snapshotUnreadable)};
@@ -223,10 +281,13 @@ SnapshotText loadSnapshotText(const std::string& source, std::istream& standardI
     return {std::move(text), {}};
 }
 
-ReadSnapshot readSnapshot(std::string_view text)
+ReadSnapshot readSnapshot(std::string_view bytes, std::string_view name)
 {
-    if (text.size() > largestSnapshot)
+    if (bytes.size() > largestSnapshot)
         return {std::nullopt, messages::snapshotTooLarge(largestSnapshot)};
+    const std::optional<std::string> text = utf8OfMarkedText(bytes);
+    if (!text)
+        return {std::nullopt, std::string(messages::notUtf16)};
 
     // The parser keeps the last of two equal keys; a snapshot naming a field
     // twice is refused instead of silently taking one of them.
@@ -243,9 +304,12 @@ ReadSnapshot readSnapshot(std::string_view text)
     };
     Json snapshot;
     try {
-        snapshot = Json::parse(text, noteKeys);
+        snapshot = Json::parse(*text, noteKeys);
     } catch (const Json::parse_error& error) {
-        return {std::nullopt, messages::notJson(error.byte)};
+        if (const std::size_t characters = charactersInLines(*text); characters > 1)
+            return {std::nullopt, messages::severalCharacters(name, characters)};
+        const auto [line, column] = lineAndColumn(*text, error.byte);
+        return {std::nullopt, messages::notJson(name, line, column, faultOf(error))};
     } catch (const Json::exception&) { // the parser's one other complaint: a number past any double
         return {std::nullopt, messages::about(lastKey, messages::hugeNumber)};
     }
@@ -264,43 +328,6 @@ ReadSnapshot readSnapshot(std::string_view text)
     if (auto error = checkLabels(snapshot, record))
         return {std::nullopt, std::move(*error)};
     return {std::move(record), {}};
-}
-
-std::optional<std::string> unkeptField(const CharacterRecord& record, std::uint64_t fileSize)
-{
-    // The save's writes, in its order, into the bytes they land on.
-    std::map<std::uint64_t, char> bytes;
-    std::array<char, npf::textWidth> buffer{};
-    for (const FieldLayout& field : npf::npfFields) {
-        const auto offset = field.offsetIn(fileSize);
-        if (!offset)
-            return std::nullopt; // the save itself refuses such a file
-        npf::encodeField(field, record, buffer);
-        for (std::size_t i = 0; i < field.width(); ++i)
-            bytes[*offset + i] = buffer[i];
-    }
-    std::array<char, npf::textWidth> kept{};
-    for (const FieldLayout& field : npf::npfFields) {
-        const std::uint64_t start = *field.offsetIn(fileSize);
-        for (std::size_t i = 0; i < field.width(); ++i)
-            kept[i] = bytes[start + i];
-        CharacterRecord readBack = record;
-        npf::decodeField(field, std::span<const char>(kept.data(), field.width()), readBack);
-        npf::encodeField(field, readBack, kept);
-        npf::encodeField(field, record, buffer);
-        if (std::equal(
-                buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(field.width()), kept.begin()))
-            continue;
-        // The last field written over this one's bytes.
-        std::string_view over;
-        for (const FieldLayout* other = &field + 1; other != npf::npfFields.end(); ++other) {
-            const std::uint64_t at = *other->offsetIn(fileSize);
-            if (at < start + field.width() && start < at + other->width())
-                over = other->name;
-        }
-        return messages::notKept(field.name, fileSize, over);
-    }
-    return std::nullopt;
 }
 
 } // namespace cli

@@ -30,11 +30,8 @@ struct ReadSnapshot {
 // Reads what show --json printed for one character (or one of its JSON Lines)
 // back into the very values it was printed from: texts to their Windows-1252
 // bytes, floats to their bits. Every key is checked before anything is taken.
-ReadSnapshot readSnapshot(std::string_view text);
-
-// In files shorter than 906 bytes some fields share bytes and the later write
-// wins. Names the first field that a save into a file of fileSize bytes would
-// not leave holding the record's value, so that nothing is written then.
-std::optional<std::string> unkeptField(const npf::CharacterRecord& record, std::uint64_t fileSize);
+// name is how a fault in the JSON itself calls the snapshot. The text is
+// UTF-8, or UTF-16 behind a byte-order mark.
+ReadSnapshot readSnapshot(std::string_view bytes, std::string_view name = "The snapshot");
 
 } // namespace cli

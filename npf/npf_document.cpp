@@ -1,6 +1,7 @@
 #include "npf_document.h"
 
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -9,12 +10,16 @@ namespace npf {
 
 namespace {
 
-// Only regular files are ever opened: a FIFO or a device could block the
-// editor or answer with bytes that are not a file's.
-bool isRegularFile(const std::filesystem::path& path)
+// Why a stream did not open: the C runtime leaves the system's reason in errno.
+template <typename Stream>
+FileFault openFault(
+    Stream& stream, const std::filesystem::path& path, std::ios::openmode mode, FileFault fallback)
 {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    errno = 0;
+    stream.open(systemPathOf(path), mode);
+    if (stream.is_open())
+        return FileFault::none;
+    return faultOfError(std::error_code(errno, std::generic_category()), fallback);
 }
 
 } // namespace
@@ -30,35 +35,51 @@ std::string utf8Of(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
-bool NpfDocument::checkHeader() const
+// Only regular files are ever opened: a FIFO or a device could block the
+// editor or answer with bytes that are not a file's.
+FileResult NpfDocument::checkHeader() const
 {
-    if (!isRegularFile(filePath))
-        return false;
-    std::ifstream stream(filePath, std::ios::binary);
+    if (const FileFacts facts = factsOf(filePath); facts.fault != FileFault::none)
+        return {facts.fault};
+    std::ifstream stream;
+    if (const FileFault fault = openFault(stream, filePath, std::ios::binary, FileFault::readFailed);
+        fault != FileFault::none)
+        return {fault};
     std::array<char, headerSize> header{};
-    return stream.read(header.data(), header.size()) && isSupportedHeader(header);
+    if (!stream.read(header.data(), header.size()))
+        return {stream.bad() ? FileFault::readFailed : FileFault::notNpf};
+    return {isSupportedHeader(header) ? FileFault::none : FileFault::notNpf};
 }
 
-bool NpfDocument::readFile()
+FileResult NpfDocument::readFile()
 {
-    if (!isRegularFile(filePath))
-        return false;
-    std::ifstream stream(filePath, std::ios::binary);
-    return stream.is_open() && readFields(stream, record);
+    const FileFacts facts = factsOf(filePath);
+    if (facts.fault != FileFault::none)
+        return {facts.fault};
+    std::ifstream stream;
+    if (const FileFault fault = openFault(stream, filePath, std::ios::binary, FileFault::readFailed);
+        fault != FileFault::none)
+        return {fault};
+    if (!readFields(stream, record))
+        return {facts.size < minimumFileSize ? FileFault::tooShort : FileFault::readFailed};
+    readSize = facts.size;
+    return {};
 }
 
-bool NpfDocument::saveFile()
+FileResult NpfDocument::saveFile()
 {
-    if (!isRegularFile(filePath))
-        return false;
+    if (const FileFacts facts = factsOf(filePath); facts.fault != FileFault::none)
+        return {facts.fault};
     // Opening for update neither creates nor truncates the file.
-    std::fstream stream(filePath, std::ios::in | std::ios::out | std::ios::binary);
-    if (!stream.is_open())
-        return false;
+    std::fstream stream;
+    const auto mode = std::ios::in | std::ios::out | std::ios::binary;
+    if (const FileFault fault = openFault(stream, filePath, mode, FileFault::writeFailed);
+        fault != FileFault::none)
+        return {fault};
     const bool written = writeFields(stream, record);
     // Closing flushes what is still buffered; a failure there is a failed save.
     stream.close();
-    return written && !stream.fail();
+    return {written && !stream.fail() ? FileFault::none : FileFault::writeFailed};
 }
 
 } // namespace npf

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "character_record.h"
+#include "file_system.h"
 #include "npf_layout.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -11,7 +13,7 @@ namespace npf {
 
 // The open character file: where it lives and the values read from it. Every
 // operation opens and closes its own stream, so no file stays open between two
-// commands, and each answers with a plain success flag.
+// commands, and each answers success or the fault that stopped it.
 class NpfDocument {
 public:
     virtual ~NpfDocument() = default;
@@ -20,21 +22,25 @@ public:
     void setPath(std::filesystem::path path) { filePath = std::move(path); }
     const std::filesystem::path& path() const { return filePath; }
 
-    // True when the file is a regular file that starts with the supported header.
-    bool checkHeader() const;
+    // Succeeds when the file is a regular file that starts with the supported header.
+    FileResult checkHeader() const;
 
     // Reads all fields, or none: on failure the record keeps its previous values.
-    bool readFile();
+    FileResult readFile();
+
+    // The file's size at the last successful read.
+    std::uint64_t sizeAtRead() const { return readSize; }
 
     // Writes every field back in place. The file must still be a supported NPF
     // file large enough to hold every field; otherwise nothing is written. The
     // file's size and every byte outside the fields stay as they are.
-    bool saveFile();
+    FileResult saveFile();
 
     CharacterRecord record;
 
 private:
     std::filesystem::path filePath;
+    std::uint64_t readSize = 0;
 };
 
 // Paths travel through text as UTF-8 (command lines, JSON). On POSIX the bytes

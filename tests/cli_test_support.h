@@ -49,11 +49,11 @@ protected:
     // Each row on a fresh file() of the start character; out and err keep what
     // the last run printed.
     void check(const CliRun& run, const std::vector<CliRow>& rows,
-        const npf::CharacterRecord& start = awkwardCharacter())
+        const npf::CharacterRecord& start = awkwardCharacter(), std::size_t fileSize = size)
     {
         for (const auto& row : rows) {
             SCOPED_TRACE(::testing::PrintToString(row.arguments));
-            writeNpf(start, size);
+            writeNpf(start, fileSize);
             out = std::ostringstream(), err = std::ostringstream();
             EXPECT_EQ(run(row.arguments, out, err), row.status);
             EXPECT_EQ(err.str(), row.err);
@@ -62,7 +62,7 @@ protected:
             auto expected = start;
             if (row.change)
                 row.change(expected);
-            EXPECT_EQ(npftools::readFileBytes(file()), npftools::buildNpfBytes(expected, size, 7))
+            EXPECT_EQ(npftools::readFileBytes(file()), npftools::buildNpfBytes(expected, fileSize, 7))
                 << "the file";
         }
     }

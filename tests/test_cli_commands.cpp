@@ -4,6 +4,10 @@
 #include "cli_test_support.h"
 
 #include "cli/changes.h"
+#include "cli/messages.h"
+#include "cli/number_hints.h"
+
+#include "editing/text_conversions.h"
 
 #include <nlohmann/json.hpp>
 
@@ -31,8 +35,38 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         // A real typed as show displays the stored value keeps its bits, as in the editor.
         {{"health=5", "health=1234.57", "mana=-inf"}, 0,
             [](auto& r) { r.healthCopy = r.health, r.manaCopy = r.mana; }},
+        // Field names in any letter case; whole numbers past 32 bits stored as the editor stores them.
+        {{"Health=5", "SOAKfire=0", "cash=99999999999", "totalXp=-02147483649", "totalXp=-0002147483648"}, 0,
+            [](auto& r) {
+                r.health = r.healthCopy = npf::FloatBits::fromValue(5), r.soakFire = {};
+                r.cash = INT32_MAX, r.totalXp = r.totalXpCopy = INT32_MIN;
+            },
+            "cash: 99999999999 is stored as 2147483647, the largest the file holds\n"},
+        {{"totalXp=-2147483649", "cash= 2147483650 "}, 0,
+            [](auto& r) { r.totalXp = r.totalXpCopy = INT32_MIN, r.cash = INT32_MAX; },
+            "totalXp: -2147483649 is stored as -2147483648, the smallest the file holds\n"
+            "cash:  2147483650  is stored as 2147483647, the largest the file holds\n"},
         {{"health=5", "cash="}, 2, {}, "cash: Please enter an integer.\n"},
-        {{"mana=-0"}, 2, {}, "mana: Please enter a number.\n"},
+        {{"cash=+0"}, 2, {},
+            "cash: Please enter an integer. Zero is taken only from a text that begins with 0.\n"},
+        // Why a real is refused, after the editor's words.
+        {{"mana=-0"}, 2, {},
+            "mana: Please enter a number. " + std::string(cli::messages::realZeroOnlyFromZero) + "\n"},
+        {{"mana= .0e7"}, 2, {},
+            "mana: Please enter a number. " + std::string(cli::messages::realZeroOnlyFromZero) + "\n"},
+        {{"mana=-1D-50"}, 2, {},
+            "mana: Please enter a number. It rounds to zero, which is taken only from a text that begins "
+            "with 0.\n"},
+        {{"mana=0.5e+39"}, 2, {},
+            "mana: Please enter a number. It lies beyond the largest float, 3.4028235e+38.\n"},
+        {{"mana=-1e39"}, 2, {},
+            "mana: Please enter a number. It lies beyond the largest float, 3.4028235e+38.\n"},
+        {{"mana=0x7fc0001"}, 2, {},
+            "mana: Please enter a number. A bit pattern needs 0x and exactly eight hex digits, such as "
+            "0x7fc00000.\n"},
+        {{"health=nan"}, 2, {},
+            "health: Please enter a number. " + std::string(cli::messages::untypableKeptOnly) + "\n"},
+        {{"mana=-e5"}, 2, {}, "mana: Please enter a number.\n"},
         {{"clanName=" + std::string(33, 'c')}, 2, {}, "clanName: Please enter no more than 32 characters.\n"},
         {{"clanName=日"}, 2, {}, "clanName: Windows-1252 cannot hold some characters of this text.\n"},
         {{"race=5"}, 2, {}, "race: Please enter a race from 0 to 4 or its name.\n"},
@@ -41,8 +75,17 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         {{"+NO FOOD"}, 2, {}, "Unknown flag: NO FOOD (veyrith-npf flags lists them)\n"},
         {{"--force"}, 2, {}, "Unknown option: --force\n"},
         {{"health"}, 2, {}, "Expected FIELD=VALUE, +FLAG or -FLAG, not: health\n"},
-        {{"healthCopy=1"}, 2, {},
-            "Unknown field: healthCopy (the fields are " + cli::settableFieldNames() + ")\n"},
+        // A slip, a copy, the model strings and a field only restore writes.
+        {{"helth=1"}, 2, {}, "Unknown field: helth; did you mean health?\n"},
+        {{"bloo=1"}, 2, {}, "Unknown field: bloo; did you mean blood or bloodRating?\n"},
+        {{"SOAK=1"}, 2, {}, "Unknown field: SOAK; did you mean soakFire, soakSun or soakFaith?\n"},
+        {{"witsCopi=1"}, 2, {}, "Unknown field: witsCopi; did you mean wits?\n"},
+        {{"HEALTHCOPY=1"}, 2, {}, "healthCopy: health carries it; set health=VALUE, which writes both.\n"},
+        {{"modelId=mp_lily"}, 2, {},
+            "modelId: model= sets all five: modelId, shortCode, bodyFile, headFile and soundSet; set "
+            "model=VALUE.\n"},
+        {{"carriedTailInt=1"}, 2, {},
+            "carriedTailInt: set keeps this field as stored, as the editor does; only restore writes it.\n"},
         {{}, 2, {}, "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n"},
     };
     check(setOn(file()), rows);
@@ -64,6 +107,47 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
     check(setOn(file()), {{arguments, 0, [&](auto& r) { r = source; }}});
 }
 
+// In files of 796 to 905 bytes fields share bytes: set refuses a change that
+// would alter a field it was not given, or that a later field would write
+// over, and writes nothing; a change clear of the shared bytes goes through.
+TEST_F(CliTest, SetNeverChangesAFieldItWasNotGiven)
+{
+    const std::string nothing = "; nothing was written.\n";
+    const auto cash = [](auto& r) { r.cash = 9; };
+    // Empty texts where fields overlap them, so that a save's zeros after a
+    // text's end are the bytes the file already has.
+    auto small = awkwardCharacter();
+    small.characterNameCopy = small.headFile = "";
+    check(setOn(file()),
+        {{{"generation=5"}, 2, {},
+             "generation shares bytes with carriedTailInt in a file of 796 bytes, so the change would alter "
+             "carriedTailInt"
+                 + nothing},
+            {{"totalXp=7"}, 2, {},
+                "totalXp shares bytes with faith in a file of 796 bytes, so its new value would not be kept"
+                    + nothing},
+            {{"cash=9", "characterName=Zed"}, 2, {},
+                "characterNameCopy shares bytes with dexterity in a file of 796 bytes, so its new value "
+                "would "
+                "not be kept"
+                    + nothing},
+            {{"cash=9"}, 0, cash}},
+        small, 796);
+    // A name copy without a zero byte over floats without one: in 850 bytes it
+    // reads as 32 bytes, mana's among them.
+    auto start = awkwardCharacter();
+    start.characterNameCopy = std::string(32, 'x');
+    start.bloodRating = start.blood = start.mana = start.carriedFloat768 = npf::FloatBits{0x41424344};
+    check(setOn(file()),
+        {{{"mana=7"}, 2, {},
+             "mana shares bytes with characterNameCopy in a file of 850 bytes, so the change would alter "
+             "characterNameCopy"
+                 + nothing},
+            {{"cash=9", "health=2"}, 0,
+                [&](auto& r) { cash(r), r.health = r.healthCopy = npf::FloatBits::fromValue(2); }}},
+        start, 850);
+}
+
 TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
 {
     // The same fields in a file of another size and other bytes between the fields.
@@ -80,18 +164,56 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
         {{"show", "--json", file()}, 0, {}, "", "\"healthCopy\": 0.33333334,\n  \"health\": 1234.5677,\n"},
         {{"diff", file(), same}, 0},
         {{"diff", file(), sample}, 1, {}, "", "\nactorFlags: 0x80008088 -> 0x00008088 (-bit 31)\n"},
+        // Every way a file fails is named: the header, the size, the path.
         {{"diff", file(), bad}, 1, {}, bad + ": File is not a valid NPF file.\n"},
-        {{"show", "--json", shortFile}, 1, {}, shortFile + ": Could not read NPF file.\n"},
+        {{"show", "--json", shortFile}, 1, {},
+            shortFile
+                + ": Could not read NPF file. It is shorter than 796 bytes, the least that holds every "
+                  "field.\n"},
+        {{"diff", "nothing.npf", file()}, 1, {}, "nothing.npf: No such file.\n"},
+        {{"show", directory.string()}, 1, {}, directory.string() + ": Is a folder.\n"},
+#ifndef _WIN32
+        {{"show", "/dev/null"}, 1, {}, "/dev/null: Not a regular file (a device or a pipe, for instance).\n"},
+        {{"show", "/proc/self/mem"}, 1, {},
+            "/proc/self/mem: Could not read NPF file. The system reported a read error.\n"},
+#endif
     };
     check(showOrDiff, rows);
-    // A file that refuses the save, even to root: set says so and writes nothing.
+    // A file that refuses the save, even to root: set says why and writes nothing.
     if (!fixtures::ImmutableFile(same).locked())
         GTEST_SKIP() << "chattr +i is not available here, so no file can refuse root a save";
     const CliRun lockedSet = [&](auto& a, auto&, auto& e) {
         const fixtures::ImmutableFile locked(file());
         return cli::setFields(file(), a, e);
     };
-    check(lockedSet, {{{"health=1"}, 1, {}, file() + ": File could not be saved.\n"}});
+    check(lockedSet, {{{"health=1"}, 1, {}, file() + ": File could not be saved. Permission denied.\n"}});
+}
+
+// set takes a field's name in any letter case, so no two names it knows may differ only by it.
+TEST(FieldNamesTest, NoTwoDifferOnlyInLetterCase)
+{
+    std::vector<std::string_view> names;
+    for (const auto& field : cli::settableFields())
+        names.push_back(field.name);
+    for (const auto& field : npf::npfFields)
+        names.push_back(field.name);
+    for (const auto a : names) {
+        for (const auto b : names)
+            EXPECT_TRUE(a == b || !editing::equalIgnoringCase(a, b)) << a << " and " << b;
+    }
+}
+
+// A note only for a text beyond the limit the editor brought it to, not for the limit itself.
+TEST(FieldNamesTest, ClampedWholeNumbersAreNotedAndTheLimitsThemselvesAreNot)
+{
+    const std::vector<std::pair<std::string, bool>> rows{{"2147483647", false}, {"+002147483647 ", false},
+        {"2147483648", true}, {"2147483650", true}, {"10000000000", true}, {"-2147483648", false},
+        {"-2147483649", true}, {"-9", false}};
+    for (const auto& [text, noted] : rows) {
+        const auto value = editing::parseInteger(text);
+        ASSERT_TRUE(value) << text;
+        EXPECT_EQ(cli::clampedNote("cash", text, *value).has_value(), noted) << text;
+    }
 }
 
 } // namespace

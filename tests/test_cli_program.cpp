@@ -1,6 +1,8 @@
 // veyrith-npf as a program: the real argument parser, the exit statuses and the help.
 #include "cli_test_support.h"
 
+#include <veyrith_version.h>
+
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -8,10 +10,10 @@
 
 namespace {
 
-TEST_F(CliTest, TheProgramParsesItsArgumentsAndAnswersWithItsStatus)
-{
-    const auto quoted = [](const std::string& s) { return "'" + s + "'"; }; // no argument here holds a quote
-    const CliRun program = [&](const auto& arguments, auto& out, auto& err) {
+class ProgramTest : public CliTest {
+protected:
+    const CliRun program = [this](const auto& arguments, auto& out, auto& err) {
+        const auto quoted = [](const std::string& s) { return "'" + s + "'"; }; // no argument here holds one
         std::string line
             = quoted(VEYRITH_NPF_TOOL) + " >" + quoted(directory / "out") + " 2>" + quoted(directory / "err");
         for (const auto& argument : arguments)
@@ -20,6 +22,10 @@ TEST_F(CliTest, TheProgramParsesItsArgumentsAndAnswersWithItsStatus)
         out << std::ifstream(directory / "out").rdbuf(), err << std::ifstream(directory / "err").rdbuf();
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
+};
+
+TEST_F(ProgramTest, TheProgramParsesItsArgumentsAndAnswersWithItsStatus)
+{
     const std::vector<CliRow> rows{
         // After "--" every argument is a change, and FILE may follow it.
         {{"set", file(), "-TALK TO", "--", "-NO FEED", "cash=5"}, 0,
@@ -28,15 +34,55 @@ TEST_F(CliTest, TheProgramParsesItsArgumentsAndAnswersWithItsStatus)
         {{"set", file(), "--", "--help"}, 2, {}, "Unknown option: --help\n"},
         // Values are checked before the file is read.
         {{"set", "missing.npf", "health=x"}, 2, {}, "health: Please enter a number.\n"},
-        {{"show", "missing.npf"}, 1, {}, "missing.npf: File is not a valid NPF file.\n"},
+        {{"show", "missing.npf"}, 1, {}, "missing.npf: No such file.\n"},
         {{"diff", file()}, 2, {}, "FILE_B is required\nRun with --help for more information.\n"},
         {{"set", "--help"}, 0, {}, "", " or a race name (Vampire, Ghoul, Human, Monster, Lupine).\n"},
     };
     check(program, rows);
 }
 
+// What a newcomer reads: the commands when one is unknown, and each command's
+// own form and exit statuses, never another command's.
+TEST_F(ProgramTest, HelpShowsEachCommandsOwnFormAndStatuses)
+{
+    struct Row {
+        std::vector<std::string> arguments;
+        int status;
+        std::vector<std::string> shown, notShown = {}; // in what the run printed, out and err together
+    };
+    const std::string commands = "\nCommands:\n  show ";
+    const std::vector<Row> rows{
+        {{"frobnicate"}, 2, {"Unknown command: frobnicate\n", commands, "\n  flags "}, {"did you mean"}},
+        {{"shwo", "x.npf"}, 2, {"Unknown command: shwo; did you mean show?\n", commands}},
+        {{"--version"}, 0, {std::string(VEYRITH_VERSION) + "\n"}},
+        {{"set", "--help"}, 0,
+            {"Usage: veyrith-npf set [OPTIONS] FILE CHANGE...\n",
+                "\n  veyrith-npf set hero.npf health=200 \"+NO FEED\"\n  veyrith-npf set hero.npf -- \"-NO "
+                "FEED\" cash=5\n",
+                "Exit status: 0 saved; 1 the file could not be read or saved; 2 "},
+            {"diff"}},
+        {{"models", "--help"}, 0,
+            {"Usage: veyrith-npf models [OPTIONS]\n", "Exit status: 0 printed; 2 a usage error."},
+            {"diff", "saved", "CHANGE"}},
+        {{"diff", "--help"}, 0, {"Exit status: 0 no differences; 1 differences found"}, {"saved"}},
+        {{"show", "--help"}, 0,
+            {"Usage: veyrith-npf show [OPTIONS] FILE...\n", "Exit status: 0 every file shown"},
+            {"diff", "saved"}},
+        {{"restore", "--help"}, 0, {"Exit status: 0 restored; "}, {"diff"}},
+    };
+    for (const auto& row : rows) {
+        std::ostringstream out, err;
+        EXPECT_EQ(program(row.arguments, out, err), row.status) << row.arguments[0];
+        const std::string printed = out.str() + err.str();
+        for (const auto& text : row.shown)
+            EXPECT_NE(printed.find(text), std::string::npos) << text << " in\n" << printed;
+        for (const auto& text : row.notShown)
+            EXPECT_EQ(printed.find(text), std::string::npos) << text << " in\n" << printed;
+    }
+}
+
 // A snapshot piped from show into restore, and show going on past a file it cannot read.
-TEST_F(CliTest, RestoreTakesASnapshotFromStandardInput)
+TEST_F(ProgramTest, RestoreTakesASnapshotFromStandardInput)
 {
     const auto a = writeNpf(awkwardCharacter(), 906),
                b = writeNpf(npftools::buildNpfBytes({}, 3000), "b.npf");

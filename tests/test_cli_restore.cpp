@@ -45,6 +45,26 @@ auto restore(const std::string& snapshot, const std::string& file, const std::st
     return std::pair(status, err.str());
 }
 
+// A text as Windows PowerShell 5.1 saves it: UTF-16 behind a byte-order mark.
+std::string utf16Of(const std::string& utf8, bool bigEndian)
+{
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    const auto put = [&](char32_t unit) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        out += bigEndian ? std::string{high, low} : std::string{low, high};
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k)
+            c = c << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        i += static_cast<std::size_t>(length);
+        c < 0x10000 ? put(c) : (put(0xD800 + ((c - 0x10000) >> 10)), put(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    }
+    return out;
+}
+
 using RestoreTest = NpfFileTest;
 
 TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
@@ -61,7 +81,7 @@ TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
         const std::string lines = shown({a, bad, b}, 1, &err);
         EXPECT_EQ(lines.substr(0, lines.find('\n') + 1), line.dump() + "\n");
         EXPECT_EQ(lines.find("\n{\"file\":" + Json(b).dump() + ","), lines.find('\n'));
-        EXPECT_EQ(err.str(), bad + ": File is not a valid NPF file.\n");
+        EXPECT_EQ(err.str(), bad + ": No such file.\n");
         EXPECT_EQ(restore(line.dump(), b), std::pair(0, std::string())) << size;
         EXPECT_EQ(shown({b}), snapshot) << size;
         EXPECT_EQ(cli::showCharacters({a, b}, false, listing, err), 0);
@@ -76,6 +96,21 @@ TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
     }
 }
 
+// A snapshot saved by Windows PowerShell 5.1, in either byte order, with a
+// character outside the Basic Multilingual Plane in its "file".
+TEST_F(RestoreTest, SnapshotsInUtf16ComeBackToo)
+{
+    const auto a = writeNpf(npftools::buildNpfBytes(oddCharacter(), 1000), "a.npf");
+    const std::string snapshot = shown({a});
+    auto line = Json::parse(snapshot);
+    line["file"] = "Zo\xC3\xAB \xF0\x9F\x98\x80.npf";
+    for (const bool bigEndian : {false, true}) {
+        const auto b = writeNpf(npftools::buildNpfBytes(npftools::sampleCharacter(), 1000), "b.npf");
+        EXPECT_EQ(restore(utf16Of(line.dump(2), bigEndian), b), std::pair(0, std::string())) << bigEndian;
+        EXPECT_EQ(shown({b}), snapshot) << bigEndian;
+    }
+}
+
 TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
 {
     const auto file = writeNpf(oddCharacter(), 1000);
@@ -85,17 +120,33 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
         value.is_null() ? void(json.erase(key)) : void(json[key] = value); // null: leave the key out
         return json.dump();
     };
+    const std::string json = file + "-snapshot.json";
+    const std::string swapped = file
+        + " is a character file, not a snapshot: restore takes the snapshot first, "
+        + "then the character file (veyrith-npf restore " + json + " " + file + ").\n";
     struct Row {
         std::string snapshot, err, file = "", source = "-"; // err: the start of the message
         int status = 2;
     };
     const std::vector<Row> rows{
-        {"{\"health\": 1,", "The snapshot is not JSON (the first fault is at byte 14).\n"},
+        {"{\n  \"health\": 1,\n  \"mana\" 2\n}",
+            "standard input: not JSON at line 3, column 10: syntax error"},
+        {snapshot + "\n" + edited("file", "a.npf"), // several characters, pretty-printed: not JSON Lines
+            "standard input: not JSON at line "
+                + std::to_string(std::count(snapshot.begin(), snapshot.end(), '\n') + 2)
+                + ", column 1: syntax error while parsing value - unexpected '{'; expected end of input\n"},
+        {"\n" + edited("file", "a.npf") + "\n\n" + edited("file", "b.npf") + "\n",
+            "standard input holds 2 characters, one a line; restore takes one"},
         {"{\"cash\": 1, \"cash\": 2}", "cash: given twice.\n"},
+        {utf16Of(snapshot, false) + "x",
+            "The snapshot begins with a UTF-16 byte-order mark but is not valid"},
+        {utf16Of("{\"file\": \"\xF0\x9F\x98\x80\"}", true).erase(24, 2), "The snapshot begins with a UTF-16"},
+        {utf16Of(snapshot, true).insert(2, "\xDC\x00"), "The snapshot begins with a UTF-16 byte-order mark"},
         {"{\"faith\": 1e400}", "faith: holds a number too large to read.\n"},
         {edited("soakSun", nullptr), "soakSun: missing from the snapshot.\n"},
         {edited("cashBits", "0x00000001"), "cashBits: not a key of a snapshot.\n"},
         {edited("race", "7"), "race: expected a whole number from -2147483648 to 2147483647.\n"},
+        {edited("race", 7.5), "race: expected a whole number"},
         {edited("cash", 2147483648U), "cash: expected a whole number"},
         {edited("actorFlags", -1), "actorFlags: expected a whole number from 0 to 4294967295.\n"},
         {edited("clanName", std::string(33, 'c')), "clanName: longer than 32 bytes in Windows-1252.\n"},
@@ -108,9 +159,14 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
         {edited("faith", 3.5e38), "faith: outside the range of a 32-bit float.\n"},
         {edited("actorFlagLabels", {"NO FEED"}), "actorFlagLabels: does not match actorFlags, whose flags"},
         {snapshot, "characterNameCopy: a file of 800", writeNpf(npftools::buildNpfBytes({}, 800), "8.npf")},
-        {snapshot, file + "x: File is not a valid NPF file.\n", file + "x", "-", 1},
-        {snapshot, file + ".json: Could not read the snapshot.\n", file, file + ".json", 1},
+        {snapshot, file + "x: No such file.\n", file + "x", "-", 1},
+        {snapshot, file + ".json: No such file.\n", file, file + ".json", 1},
+        // The arguments swapped, and a character file for the snapshot.
+        {"", swapped, json, file},
+        {"", file + " is a character file, not a snapshot; show --json prints one.\n", file, file},
+        {"npf\5", "standard input is a character file, not a snapshot; show --json prints one.\n"},
     };
+    std::ofstream(json) << snapshot;
     for (const auto& row : rows) {
         const auto target = row.file.empty() ? file : row.file;
         const auto before = npftools::readFileBytes(target);
@@ -119,6 +175,9 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
             << row.snapshot;
         EXPECT_EQ(npftools::readFileBytes(target), before) << row.err;
     }
+    // A whole number written with a zero fraction, as some scripts write every number.
+    EXPECT_EQ(restore(edited("cash", -2400.0), file), std::pair(0, std::string()));
+    EXPECT_NE(shown({file}).find("\"cash\": -2400,"), std::string::npos);
 }
 
 } // namespace

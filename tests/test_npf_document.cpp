@@ -5,6 +5,7 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include <optional>
@@ -112,23 +113,27 @@ TEST_F(NpfDocumentTest, SavedBytes)
 // fixed ones. A save looks at the file again (it may have changed since the
 // read) and writes nothing unless it still has the header and every field; a
 // save of what was read leaves every byte, a save of changed values gives the
-// file built from them.
+// file built from them. Each failure says why.
 TEST_F(NpfDocumentTest, HeaderSizeReadAndTheSaveLookingAgain)
 {
-    const std::vector<std::tuple<const char*, std::size_t, std::vector<char>, bool, bool, bool>> rows{
-        {"any byte 3", 1000, {'n', 'p', 'f', '\x99', 5, 0, 0, 0}, true, true, true},
-        {"version 4", 1000, {'n', 'p', 'f', 0, 4, 0, 0, 0}, false, true, false},
-        {"version 6", 1000, {'n', 'p', 'f', 0, 6, 0, 0, 0}, false, true, false},
-        {"version 5 big-endian", 1000, {'n', 'p', 'f', 0, 0, 0, 0, 5}, false, true, false},
-        {"magic", 1000, {'P'}, false, true, false}, {"8 bytes", 8, {}, true, false, false},
-        {"795 bytes", 795, {}, true, false, false}, {"796 bytes", 796, {}, true, true, true},
-        {"905 bytes", 905, {}, true, true, true}, {"906 bytes", 906, {}, true, true, true},
-        {"grown: end fields at the new end", 1200, {}, true, true, true},
-        {"3 MiB", 3u * 1024 * 1024 + 17, {}, true, true, true},
+    using enum FileFault;
+    const std::vector<
+        std::tuple<const char*, std::size_t, std::vector<char>, FileFault, FileFault, FileFault>>
+        rows{
+            {"any byte 3", 1000, {'n', 'p', 'f', '\x99', 5, 0, 0, 0}, none, none, none},
+            {"version 4", 1000, {'n', 'p', 'f', 0, 4, 0, 0, 0}, notNpf, none, writeFailed},
+            {"version 6", 1000, {'n', 'p', 'f', 0, 6, 0, 0, 0}, notNpf, none, writeFailed},
+            {"version 5 big-endian", 1000, {'n', 'p', 'f', 0, 0, 0, 0, 5}, notNpf, none, writeFailed},
+            {"magic", 1000, {'P'}, notNpf, none, writeFailed},
+            {"8 bytes", 8, {}, none, tooShort, writeFailed},
+            {"795 bytes", 795, {}, none, tooShort, writeFailed}, {"796 bytes", 796, {}, none, none, none},
+            {"905 bytes", 905, {}, none, none, none}, {"906 bytes", 906, {}, none, none, none},
+            {"grown: end fields at the new end", 1200, {}, none, none, none},
+            {"3 MiB", 3u * 1024 * 1024 + 17, {}, none, none, none},
 #ifndef _WIN32 // test_windows has the read-only attribute and a file held open
-        {"immutable", 1000, {}, true, true, false}, // last: it may skip the test
+            {"immutable", 1000, {}, none, none, accessDenied}, // last: it may skip the test
 #endif
-    };
+        };
     for (const auto& [name, size, head, header, read, saved] : rows) {
         SCOPED_TRACE(name);
         // What the file holds.
@@ -138,50 +143,95 @@ TEST_F(NpfDocumentTest, HeaderSizeReadAndTheSaveLookingAgain)
         document.setPath(writeNpf(sampleFile(1000)));
         ASSERT_TRUE(document.readFile() && writeFileBytes(document.path(), original));
         document.record = distinctRecord(21);
-        EXPECT_EQ(document.checkHeader(), header);
-        EXPECT_EQ(document.readFile(), read);
-        EXPECT_TRUE(read ? size < 906 || document.record == held : document.record == distinctRecord(21));
-        EXPECT_EQ(document.saveFile(), header && read);
+        EXPECT_EQ(document.checkHeader().fault, header);
+        EXPECT_EQ(document.readFile().fault, read);
+        EXPECT_EQ(document.sizeAtRead(), read == none ? size : 1000);
+        EXPECT_TRUE(
+            read == none ? size < 906 || document.record == held : document.record == distinctRecord(21));
+        const bool valid = header == none && read == none;
+        EXPECT_EQ(document.saveFile().fault, valid ? none : writeFailed);
         EXPECT_TRUE(readFileBytes(document.path()) == original);
         document.record = distinctRecord(22);
         std::optional<fixtures::ImmutableFile> lock;
         if (name == "immutable"s && !lock.emplace(document.path()).locked())
             GTEST_SKIP() << "immutable row skipped: no working chattr here, and root ignores permission bits";
-        EXPECT_EQ(document.saveFile(), saved);
-        EXPECT_TRUE(readFileBytes(document.path()) == sampleFile(size, head, saved ? document.record : held));
+        EXPECT_EQ(document.saveFile().fault, saved);
+        EXPECT_TRUE(
+            readFileBytes(document.path()) == sampleFile(size, head, saved == none ? document.record : held));
     }
 }
 
-// Only regular files are opened: nothing that names no file (a file deleted
-// since the read), no directory, no device and, on POSIX, no FIFO (it would
-// block). Nothing is created. A long path is kept whole: it works (on Windows
-// it may answer false instead) and never reaches the file its cut prefix names.
-TEST_F(NpfDocumentTest, OnlyRegularFilesWholePaths)
+// Only regular files are opened, and every other path says what it is:
+// nothing (a file deleted since the read, a pattern no file matches), a
+// folder, a device and, on POSIX, a FIFO (it would block). Nothing is created.
+// A long path is kept whole: it works (on Windows through the \\?\ form) and
+// never reaches the file its cut prefix names.
+TEST_F(NpfDocumentTest, OnlyRegularFilesWholePathsAndWhyNot)
 {
+    using enum FileFault;
     const auto longPath = directory / std::string(250, 'a') / "long.npf"; // over 260 characters
     const auto cut = std::filesystem::path(longPath.native().substr(0, 259));
     std::filesystem::create_directory(longPath.parent_path());
     ASSERT_TRUE(writeFileBytes(longPath, sampleFile(1000)) && writeFileBytes(cut, sampleFile(1000, {'P'})));
-    const std::vector<std::pair<std::filesystem::path, std::optional<bool>>> rows{
+    const std::vector<std::pair<std::filesystem::path, FileFault>> rows{
 #ifdef _WIN32
-        {"NUL", false}, {"CON", false}, {longPath, std::nullopt},
+        {"NUL", notRegularFile}, {"CON", notRegularFile},
 #else
-        {"/dev/null", false}, {directory / "fifo", (::mkfifo((directory / "fifo").c_str(), 0600), false)},
-        {longPath, true},
+        {"/dev/null", notRegularFile},
+        {directory / "fifo", (::mkfifo((directory / "fifo").c_str(), 0600), notRegularFile)},
+        {"/proc/self/mem", readFailed}, // a regular file whose first bytes cannot be read
 #endif
-        {directory / "missing.npf", false}, {directory, false}};
-    for (const auto& [path, regular] : rows) {
+        {longPath, none}, {directory / "missing.npf", missing}, {directory / "*.npf", missing},
+        {directory / "missing" / "a.npf", missing}, {directory, folder}};
+    for (const auto& [path, fault] : rows) {
         NpfDocument document;
         document.setPath(path);
-        const bool works = document.checkHeader();
-        EXPECT_EQ(works, regular.value_or(works)) << path;
-        EXPECT_EQ(document.readFile(), works) << path;
-        EXPECT_EQ(document.saveFile(), works) << path;
+        EXPECT_EQ(document.checkHeader().fault, fault) << path;
+        EXPECT_EQ(document.readFile().fault, fault == readFailed ? tooShort : fault) << path;
+        EXPECT_EQ(document.saveFile().fault, fault == readFailed ? writeFailed : fault) << path;
     }
     EXPECT_FALSE(std::filesystem::exists(directory / "missing.npf"));
     EXPECT_EQ(readFileBytes(cut), sampleFile(1000, {'P'}));
     // MinGW cannot list a directory at a long path (it lists the current one), so remove_all would fail.
     EXPECT_TRUE(std::filesystem::remove(longPath) && std::filesystem::remove(longPath.parent_path()));
 }
+
+// Long absolute Windows paths get the \\?\ form with the rules Windows would
+// apply itself (separators, ".", "..", trailing dots and spaces); everything
+// else is left for the system to resolve.
+TEST(NpfPaths, ExtendedLengthForm)
+{
+    const std::wstring d(255, L'd'); // with a drive and a name, over 260 characters
+    const std::vector<std::pair<std::wstring, std::wstring>> rows{
+        {L"C:\\short\\a.npf", L"C:\\short\\a.npf"},
+        {L"C:\\" + d + L"\\a.npf", L"\\\\?\\C:\\" + d + L"\\a.npf"},
+        {L"c:/" + d + L"//./x/../a.npf", L"\\\\?\\c:\\" + d + L"\\a.npf"},
+        {L"C:\\..\\..\\" + d + L"\\a. .\\b.npf ", L"\\\\?\\C:\\" + d + L"\\a\\b.npf"},
+        {L"\\\\server\\share\\" + d + L"\\a.npf", L"\\\\?\\UNC\\server\\share\\" + d + L"\\a.npf"},
+        {L"//server/share/../../" + d + L"/a.npf", L"\\\\?\\UNC\\server\\share\\" + d + L"\\a.npf"},
+        {L"\\\\?\\C:\\" + d + L"\\.\\a.npf", L"\\\\?\\C:\\" + d + L"\\.\\a.npf"},
+        {L"\\\\.\\pipe\\" + d, L"\\\\.\\pipe\\" + d},
+        {L"\\\\server\\..\\" + d, L"\\\\server\\..\\" + d},
+        {d + L"\\a.npf", d + L"\\a.npf"},
+        {L"C:" + d + L"\\a.npf", L"C:" + d + L"\\a.npf"},
+        {L"\\" + d + L"\\a.npf", L"\\" + d + L"\\a.npf"},
+    };
+    for (const auto& [path, expected] : rows)
+        EXPECT_TRUE(extendedLengthPath(path) == expected) << std::filesystem::path(path).string();
+}
+
+#ifndef _WIN32
+// Permission bits stop a user but not root, who reads and writes anything.
+TEST_F(NpfDocumentTest, PermissionDeniedIsNamed)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "run as root, whom permission bits do not stop; the immutable row covers root";
+    NpfDocument document;
+    document.setPath(writeNpf(sampleFile(1000)));
+    ::chmod(document.path().c_str(), 0);
+    EXPECT_EQ(document.checkHeader().fault, FileFault::accessDenied);
+    EXPECT_EQ(document.saveFile().fault, FileFault::accessDenied);
+}
+#endif
 
 } // namespace

@@ -1,13 +1,17 @@
 // The file layer and veyrith-npf on Windows, run under Wine in CI: names
-// outside any code page, the tool's wide command line, and files Windows
-// will not let a save write.
+// outside any code page, the tool's wide command line, its wildcards and long
+// paths, the console's code page, and files Windows will not let a save write.
 #include "npf_test_support.h"
 
+#include "cli/console_output.h"
+
+#include <nlohmann/json.hpp>
 #include <windows.h>
 
 namespace {
 
 using npf::NpfDocument;
+using npf::systemPathOf;
 using npftools::buildNpfBytes;
 using npftools::readFileBytes;
 using npftools::sampleCharacter;
@@ -55,7 +59,7 @@ TEST_F(WindowsTest, NamesOutsideTheCodePage)
         {{L"show", a}, 0, "characterName      Zo\xC3\xAB\r\n"},
         {{L"diff", a, b}, 1, "characterName: \"Zo\xC3\xAB\" -> \"Mireille Vasquez\"\r\n"},
         {{L"set", a, L"characterName=Жук"}, 2, "characterName: "}, // not in Windows-1252
-        {{L"show", missing}, 1, npf::utf8Of(missing) + ": File is not a valid NPF file."},
+        {{L"show", missing}, 1, npf::utf8Of(missing) + ": No such file."},
     };
     for (const auto& [arguments, status, printed] : rows) {
         EXPECT_EQ(runTool(arguments), status) << output;
@@ -66,7 +70,90 @@ TEST_F(WindowsTest, NamesOutsideTheCodePage)
     EXPECT_EQ(readFileBytes(a), buildNpfBytes(named, 1000));
 }
 
-// A save Windows refuses answers false and leaves every byte: a file another
+// The tool expands '*' and '?' itself: in either slash direction, ignoring
+// case, in name order, '?' standing for a whole character, in folders past
+// 260 characters too. A pattern matching nothing is a missing file.
+TEST_F(WindowsTest, WildcardsAndLongPaths)
+{
+    const auto folder = directory / L"Zoë-Жук";
+    // Absolute and over 260 characters; each name within the 255 bytes of a Linux file system under Wine.
+    const std::vector<std::filesystem::path> longFolders{directory / std::wstring(100, L'ж'),
+        directory / std::wstring(100, L'ж') / std::wstring(100, L'd'),
+        directory / std::wstring(100, L'ж') / std::wstring(100, L'd') / std::wstring(100, L'e')};
+    const auto& longFolder = longFolders.back();
+    std::filesystem::create_directories(folder);
+    for (const auto& level : longFolders)
+        ASSERT_TRUE(CreateDirectoryW(systemPathOf(level).c_str(), nullptr)) << GetLastError();
+    const auto bytes = buildNpfBytes(sampleCharacter(), 1000);
+    for (const wchar_t* name : {L"Жук.npf", L"жаба.npf", L"Zoë.npf", L"😀.npf", L"b.txt"})
+        ASSERT_TRUE(npftools::writeFileBytes(folder / name, bytes));
+    ASSERT_TRUE(npftools::writeFileBytes(systemPathOf(longFolder / L"a.npf"), bytes));
+    const std::string slashed = npf::utf8Of(folder) + "/";
+    const auto header = [&](const wchar_t* name) { return "==> " + npf::utf8Of(folder / name) + " <==\r\n"; };
+    const auto line = [&](const wchar_t* name) {
+        return "{\"file\":" + nlohmann::json(slashed + npf::utf8Of(name)).dump() + ",";
+    };
+    const std::vector<std::tuple<std::vector<std::wstring>, int, std::vector<std::string>>> rows{
+        {{L"show", (folder / L"ж*.NPF").native()}, 0, {header(L"жаба.npf"), header(L"Жук.npf")}},
+        {{L"show", L"--json", npf::pathFromUtf8(slashed + "*.npf").native()}, 0,
+            {line(L"Zoë.npf"), line(L"жаба.npf"), line(L"Жук.npf"), line(L"😀.npf")}},
+        {{L"show", (folder / L"?.npf").native()}, 0, {"characterName      Mireille Vasquez\r\n"}},
+        {{L"show", (folder / L"*.xyz").native()}, 1, {npf::utf8Of(folder / L"*.xyz") + ": No such file."}},
+        {{L"set", (longFolder / L"a.npf").native(), L"cash=5"}, 0, {}},
+        {{L"show", (longFolder / L"*.npf").native()}, 0, {"cash               5\r\n"}},
+    };
+    for (const auto& [arguments, status, printed] : rows) {
+        EXPECT_EQ(runTool(arguments), status) << output;
+        std::size_t at = 0;
+        for (const std::string& part : printed) {
+            at = output.find(part, at);
+            EXPECT_NE(at, std::string::npos) << part << " in order in " << output;
+        }
+    }
+    // remove_all cannot list a folder at a long path.
+    EXPECT_TRUE(DeleteFileW(systemPathOf(longFolder / L"a.npf").c_str()));
+    for (auto level = longFolders.rbegin(); level != longFolders.rend(); ++level)
+        EXPECT_TRUE(RemoveDirectoryW(systemPathOf(*level).c_str()));
+}
+
+// A console takes UTF-8 while the tool writes to it, and gets its page back;
+// a console the tool does not write to is left alone.
+TEST_F(WindowsTest, ConsoleTakesUtf8ForTheRunOnly)
+{
+    const auto openConsole = [] {
+        return CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+            nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE console = openConsole();
+    if (console == INVALID_HANDLE_VALUE && AllocConsole())
+        console = openConsole();
+    const HANDLE file
+        = CreateFileW((directory / "out.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE), errors = GetStdHandle(STD_ERROR_HANDLE);
+    const UINT page = GetConsoleOutputCP();
+    using Row = std::tuple<HANDLE, HANDLE, UINT>; // standard output, standard error, the page during the run
+    std::vector<Row> rows{{file, file, page}};
+    if (console != INVALID_HANDLE_VALUE && SetConsoleOutputCP(437))
+        rows = {{file, file, 437}, {console, file, 65001}, {file, console, 65001}};
+    const UINT before = GetConsoleOutputCP();
+    for (const auto& [out, err, during] : rows) {
+        SetStdHandle(STD_OUTPUT_HANDLE, out);
+        SetStdHandle(STD_ERROR_HANDLE, err);
+        {
+            const cli::Utf8Console utf8;
+            EXPECT_EQ(GetConsoleOutputCP(), during);
+        }
+        EXPECT_EQ(GetConsoleOutputCP(), before);
+    }
+    SetStdHandle(STD_OUTPUT_HANDLE, output);
+    SetStdHandle(STD_ERROR_HANDLE, errors);
+    CloseHandle(file);
+    if (console == INVALID_HANDLE_VALUE)
+        GTEST_SKIP() << "no console can be made here (Wine without a display): only a file was checked";
+    CloseHandle(console);
+}
+
+// A save Windows refuses says so and leaves every byte: a file another
 // handle holds without sharing, and one with the read-only attribute.
 TEST_F(WindowsTest, RefusedSavesLoseNothing)
 {
@@ -88,7 +175,7 @@ TEST_F(WindowsTest, RefusedSavesLoseNothing)
                 << "Wine run as root keeps the read-only attribute as permission bits, which root ignores";
         }
         ASSERT_TRUE(readOnly || holder != INVALID_HANDLE_VALUE);
-        EXPECT_FALSE(document.saveFile()) << readOnly;
+        EXPECT_EQ(document.saveFile().fault, npf::FileFault::accessDenied) << readOnly;
         CloseHandle(holder);
         SetFileAttributesW(path, FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(readFileBytes(document.path()), original) << readOnly;

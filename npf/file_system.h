@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace npf {
+
+// Why an operation on a character file failed, or none when it did not.
+enum class FileFault {
+    none,
+    missing, // nothing at the path
+    folder,
+    notRegularFile, // a device, a pipe, a socket
+    accessDenied, // the system refused to open it (permissions, an immutable or locked file)
+    notNpf, // no supported header
+    tooShort, // too small to hold every field
+    readFailed,
+    writeFailed, // a write or the flush failed, or the file no longer holds every field
+};
+
+// What the file's operations answer: true on success, otherwise why not.
+struct FileResult {
+    FileFault fault = FileFault::none;
+
+    explicit operator bool() const { return fault == FileFault::none; }
+    bool operator==(const FileResult&) const = default;
+};
+
+// The fault an error of the system names, with fallback for every other error.
+FileFault faultOfError(std::error_code error, FileFault fallback);
+
+// What the system says about a path before it is opened: a regular file and
+// its size, or the fault that stops a read.
+struct FileFacts {
+    FileFault fault = FileFault::none;
+    std::uint64_t size = 0;
+};
+FileFacts factsOf(const std::filesystem::path& path);
+
+// The path as the system's file calls should get it. On Windows a long absolute
+// path gets the \\?\ form, which lifts the 260-character limit; elsewhere the
+// path is taken as it is.
+std::filesystem::path systemPathOf(const std::filesystem::path& path);
+
+// The \\?\ (or \\?\UNC\) form of an absolute Windows path of 260 characters or
+// more: separators made backslashes, "." and ".." resolved as Windows resolves
+// them, since that form turns every such rule off. Shorter paths, relative ones
+// ("a\b", "C:a", "\a") and those already in a device form come back unchanged.
+std::wstring extendedLengthPath(std::wstring_view path);
+
+} // namespace npf

@@ -1,0 +1,81 @@
+// The portable halves of what veyrith-npf does only on Windows: expanding
+// wildcards, and deciding when a console must show UTF-8.
+#include "cli/console_output.h"
+#include "cli/wildcards.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+TEST(Wildcards, PatternsMatchWholeCharacters)
+{
+    const std::vector<std::tuple<std::string, std::string, bool>> rows{
+        {"a.npf", "*.npf", true},
+        {"a.npf.bak", "*.npf", false},
+        {".npf", "*.npf", true},
+        {"a.npf", "?.npf", true},
+        {"ab.npf", "?.npf", false},
+        {".npf", "?.npf", false},
+        {"\xC3\xA9.npf", "?.npf", true}, // é: two bytes, one character
+        {"\xF0\x9F\x98\x80.npf", "?.npf", true},
+        {"\xF0\x9F\x98\x80\xC3\xA9", "??", true},
+        {"\xD0\x96\xD1\x83\xD0\xBA.npf", "\xD0\x96*", true},
+        {"\xD0\x96\xD1\x83\xD0\xBA", "*\xD1\x83?", true},
+        {"abcabd", "*ab?", true},
+        {"abcabd", "a*c*d", true},
+        {"abcabd", "a*c*e", false},
+        {"aaa", "a*a*a*a", false},
+        {"", "*", true},
+        {"a", "", false},
+        {"a*b", "a*b", true},
+    };
+    for (const auto& [name, pattern, matches] : rows)
+        EXPECT_EQ(cli::matchesWildcard(name, pattern), matches) << name << " ~ " << pattern;
+}
+
+// The pattern is the last part of the path in either slash direction; the
+// folder stays as typed.
+TEST(Wildcards, ArgumentsAreCutBeforeTheirLastPart)
+{
+    using Cut = std::optional<std::pair<std::string, std::string>>;
+    const std::vector<std::pair<std::string, Cut>> rows{
+        {"party\\*.npf", {{"party\\", "*.npf"}}},
+        {"party/a?.npf", {{"party/", "a?.npf"}}},
+        {"C:\\x/y\\*", {{"C:\\x/y\\", "*"}}},
+        {"C:*.npf", {{"C:", "*.npf"}}},
+        {"*.npf", {{"", "*.npf"}}},
+        {"party\\a.npf", std::nullopt},
+        {"p*\\a.npf", std::nullopt},
+        {"p*/*.npf", std::nullopt},
+    };
+    for (const auto& [argument, cut] : rows) {
+        const auto wildcard = cli::wildcardIn(argument);
+        EXPECT_EQ((wildcard ? Cut{{wildcard->folder, wildcard->pattern}} : std::nullopt), cut) << argument;
+    }
+}
+
+// Sorted by the compared form, which ignores case where it is upper case; "."
+// and ".." are never matches.
+TEST(Wildcards, MatchesAreSortedAndKeepTheirFolder)
+{
+    const std::vector<cli::FolderEntry> entries{{"b.npf", "B.NPF"}, {".", "."}, {"..", ".."},
+        {"\xD0\xB6.npf", "\xD0\x96.NPF"}, {"A.npf", "A.NPF"}, {"a.npf", "A.NPF"}, {"c.txt", "C.TXT"}};
+    EXPECT_EQ(cli::matchingPaths("p/", "*.NPF", entries),
+        (std::vector<std::string>{"p/A.npf", "p/a.npf", "p/b.npf", "p/\xD0\xB6.npf"}));
+    EXPECT_EQ(cli::matchingPaths("", "*", entries).size(), 5U);
+    EXPECT_TRUE(cli::matchingPaths("", "?", entries).empty());
+}
+
+// UTF-8 for the run whenever a console shows either stream, unless it already takes it.
+TEST(ConsoleOutput, Utf8OnlyWhereAConsoleShowsTheOutput)
+{
+    const std::vector<std::tuple<bool, bool, unsigned, std::optional<unsigned>>> rows{
+        {true, false, 437, 65001}, {false, true, 850, 65001}, {true, true, 1252, 65001},
+        {false, false, 437, std::nullopt}, {true, true, 65001, std::nullopt}};
+    for (const auto& [output, errors, current, page] : rows)
+        EXPECT_EQ(cli::codePageForRun(output, errors, current), page) << output << errors << current;
+}
+
+} // namespace

@@ -4,6 +4,7 @@
 // record, so a value that lands at a wrong offset, or a byte that should not
 // have moved, shows up.
 #include "desktop_prompts.h"
+#include "editor_command_line.h"
 #include "editor_dialog.h"
 #include "file_paths.h"
 #include "page_tab_ctrl.h"
@@ -12,6 +13,7 @@
 #include "editing/page_values.h"
 #include "editing/text_conversions.h"
 #include "tools/npf_builder.h"
+#include "veyrith_version.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -85,8 +87,9 @@ struct Editor {
 };
 
 // What one step of a session does: the user, or the world around the file.
-// Key is a key pressed on the tab bar.
-enum class Do { Type, Choose, ClickFlag, ClickTab, Key, KeyOnPage, Pick, ClickPicture, Open, Replace };
+// Key is a key pressed on the tab bar; Keys a key sequence pressed where the
+// focus is, with the Open dialog answering the character's own file.
+enum class Do { Type, Choose, ClickFlag, ClickTab, Key, KeyOnPage, Keys, Pick, ClickPicture, Open, Replace };
 
 // A step, on the control, menu item or file that name gives, with a text, a
 // number, a key or file bytes. Replace puts the bytes in place of the
@@ -125,6 +128,9 @@ void perform(Editor& e, const Step& step)
         return QTest::keyClick(bar, Qt::Key(number));
     case KeyOnPage:
         return QTest::keyClick(e.tabs()->currentWidget()->findChild<QLineEdit*>(), Qt::Key(number));
+    case Keys:
+        e.prompts->fileToOpen = e.path;
+        return QTest::keySequence(QApplication::focusWidget(), step.value.value<QKeySequence>());
     case Pick:
         return e.item(step.name)->trigger();
     case ClickPicture: // in each dialog shown from now on
@@ -210,6 +216,17 @@ private slots:
                 {anna, stats, stats, {ClickTab, {}, 2}, {KeyOnPage, {}, Qt::Key_Return},
                     {KeyOnPage, {}, Qt::Key_Enter}, {KeyOnPage, {}, Qt::Key_Escape}},
                 annas, saved, 1});
+        // Ctrl+S saves the typed 31337; Ctrl+O then reopens the file, which
+        // drops the typed 5.
+        CharacterRecord edit = good;
+        edit.cash = 31337;
+        const Step cash{Type, "cashEdit", "31337"};
+        add("Ctrl+S, Ctrl+O, Enter and Escape",
+            {good,
+                {cash, {Keys, {}, QKeySequence(QKeySequence::Save)}, {Type, "cashEdit", "5"},
+                    {Keys, {}, QKeySequence(QKeySequence::Open)}, {KeyOnPage, {}, Qt::Key_Return},
+                    {KeyOnPage, {}, Qt::Key_Escape}},
+                edit, saved + '\n' + saved});
         add("right arrow", {good, {anna, {Key, {}, Qt::Key_Right}}, annas, saved, 1});
         add("right and left arrows",
             {good, {anna, {Key, {}, Qt::Key_Right}, {Key, {}, Qt::Key_Left}}, annas, saved});
@@ -268,9 +285,6 @@ private slots:
 
         // The edited character meets a bad file; the next Save still goes to
         // the character's file, and only there.
-        CharacterRecord edit = good;
-        edit.cash = 31337;
-        const Step cash{Type, "cashEdit", "31337"};
         const QByteArray cut = bytesOf(good).left(200);
         const QString unreadable = "stop | Error | Could not read NPF file.";
         add("too short opened before any load", {{}, {{Open, "other.npf", cut}}, {}, unreadable});
@@ -288,6 +302,9 @@ private slots:
         QFETCH(Session, s);
         Editor e;
         e.dialog.show();
+        // Active, as the user's window is, so that its shortcuts take keys.
+        e.dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&e.dialog));
         const auto controls = e.dialog.findChildren<QWidget*>(QRegularExpression("(Edit|Combo|List)$"));
         QCOMPARE(controls.size(), 28);
         if (s.loaded) {
@@ -336,6 +353,93 @@ private slots:
         };
         if (!s.lists.isEmpty())
             QCOMPARE(shownBy("modelCombo") + ", " + shownBy("raceCombo"), s.lists);
+    }
+
+    void aboutBoxShowsTheVersionUnderThePicture()
+    {
+        Editor e;
+        QString version;
+        e.prompts->meetDialog = [&](QDialog& about) {
+            about.show();
+            const QRect picture = about.findChild<QLabel*>("picture")->geometry();
+            for (const QLabel* label : about.findChildren<QLabel*>())
+                if (label->geometry().top() >= picture.bottom())
+                    version += label->text();
+        };
+        e.item("&About")->trigger();
+        QCOMPARE(version, "Version " VEYRITH_VERSION);
+    }
+
+    // A file named on the command line, relative to where the program starts,
+    // opens as File > Open opens the whole path; a missing one as a bad file.
+    void fileOnTheCommandLine()
+    {
+        Editor e;
+        e.write(bytesOf(npftools::sampleCharacter()));
+        const QString started = QDir::currentPath();
+        QDir::setCurrent(QFileInfo(e.path).path());
+        const EditorCommandLine missing = readEditorCommandLine({"veyrith", "--", "-hero.npf"});
+        const EditorCommandLine given = readEditorCommandLine({"veyrith", "./sub/../hero.npf"});
+        QDir::setCurrent(started);
+        QCOMPARE(missing.action, EditorCommandLine::Action::Edit);
+        e.dialog.loadCharacter(missing.file);
+        QCOMPARE(e.prompts->log, QStringList("stop | Invalid file | File is not a valid NPF file."));
+        QCOMPARE(given.file, e.path);
+        e.dialog.loadCharacter(given.file);
+        QCOMPARE(e.dialog.windowTitle(), "Veyrith 2 by the Veyrith team - " + e.path);
+        QVERIFY(e.dialog.record() == npftools::sampleCharacter());
+        QCOMPARE(e.prompts->log.size(), 1);
+    }
+
+    // The built program, with no display to be had: what it prints, where, and
+    // its exit status. A start of the window would fail here.
+    void programCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output"); // a pattern
+        QTest::addColumn<QString>("errors");
+        const QString usage = QStringLiteral("Usage: %1 [options] [FILE]\n").arg(VEYRITH_EDITOR);
+        const auto refused
+            = [&](const char* reason) { return reason + ('\n' + usage) + "Try --help for more.\n"; };
+        const QString version = QRegularExpression::escape("veyrith " VEYRITH_VERSION "\n");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << version << "";
+        QTest::newRow("version, short, before a file") << QStringList{"-v", "hero.npf"} << 0 << version << "";
+        QTest::newRow("help") << QStringList{"--help", "hero.npf"} << 0
+                              << QRegularExpression::escape(usage)
+                + "(.*\n)*  -v, --version .*\n(.*\n)*  FILE .*\n"
+                              << "";
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus", "hero.npf"} << 2 << "" << refused("Unknown option 'bogus'.");
+        QTest::newRow("help with an unknown option")
+            << QStringList{"-h", "-x"} << 2 << "" << refused("Unknown option 'x'.");
+        QTest::newRow("Qt's own option")
+            << QStringList{"-platform", "offscreen"} << 2 << "" << refused("Unknown option 'platform'.");
+        QTest::newRow("two files") << QStringList{"a.npf", "b.npf"} << 2 << ""
+                                   << refused("Only one file can be opened at a time.");
+        QTest::newRow("empty file name") << QStringList{""} << 2 << "" << refused("The file name is empty.");
+    }
+    void programCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        program.setProcessEnvironment(environment);
+        program.start(VEYRITH_EDITOR, arguments);
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(output))
+                     .match(program.readAllStandardOutput())
+                     .hasMatch(),
+            qPrintable(output));
+        QCOMPARE(program.readAllStandardError(), errors);
+        QCOMPARE(program.exitCode(), status);
     }
 };
 

@@ -22,3 +22,7 @@ function(add_window_test name)
 endfunction()
 
 add_window_test(test_window test_window.cpp)
+# The window tests also run the built editor for its command line.
+target_compile_definitions(test_window PRIVATE VEYRITH_EDITOR="$<TARGET_FILE:veyrith>")
+target_link_libraries(test_window PRIVATE veyrith_version)
+add_dependencies(test_window veyrith)

@@ -3,6 +3,7 @@
 #include "user_prompts.h"
 
 #include "ui_about_dialog.h"
+#include "veyrith_version.h"
 
 #include <QMouseEvent>
 
@@ -13,6 +14,7 @@ AboutDialog::AboutDialog(UserPrompts& prompts, QUrl guide, QWidget* parent)
     , guide(std::move(guide))
 {
     ui->setupUi(this);
+    ui->version->setText(tr("Version %1").arg(QStringLiteral(VEYRITH_VERSION)));
 }
 
 AboutDialog::~AboutDialog() = default;

@@ -11,7 +11,8 @@ namespace Ui {
 class AboutDialog;
 }
 
-// The about box: the program's picture with an OK button across the bottom.
+// The about box: the program's picture, the version under it, and an OK button
+// across the bottom.
 // A click anywhere on it but the button opens the user guide and leaves the box open.
 class AboutDialog : public QDialog {
     Q_OBJECT

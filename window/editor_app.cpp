@@ -9,10 +9,14 @@ EditorApp::EditorApp(int& argc, char** argv)
 {
 }
 
-int EditorApp::run()
+int EditorApp::run(const QString& file)
 {
     EditorDialog dialog;
     QApplication::setWindowIcon(dialog.windowIcon());
+    // Shown first, so that a message about the file sits over its window.
+    dialog.show();
+    if (!file.isEmpty())
+        dialog.loadCharacter(file);
     dialog.exec();
     return 0;
 }

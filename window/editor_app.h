@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QString>
 
 // The program: the application object and one modal run of the editor window.
 // When the window ends, so does the program.
@@ -8,7 +9,9 @@ class EditorApp {
 public:
     EditorApp(int& argc, char** argv);
 
-    int run();
+    // Shows the window, opens the file first when one is named (as File > Open
+    // does), and returns when the window ends.
+    int run(const QString& file);
 
 private:
     QApplication application;

@@ -90,8 +90,10 @@ void EditorDialog::setUserPrompts(std::unique_ptr<UserPrompts> replacement)
 void EditorDialog::createMenus()
 {
     QMenu* file = menus->addMenu(tr("&File"));
-    file->addAction(tr("&Open"), this, &EditorDialog::onFileOpen);
+    QAction* openItem = file->addAction(tr("&Open"), this, &EditorDialog::onFileOpen);
+    openItem->setShortcut(QKeySequence::Open);
     saveItem = file->addAction(tr("&Save"), this, &EditorDialog::onFileSave);
+    saveItem->setShortcut(QKeySequence::Save);
     saveItem->setEnabled(false);
     file->addSeparator();
     file->addAction(tr("&Exit"), this, &EditorDialog::onAppExit);

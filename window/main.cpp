@@ -1,7 +1,25 @@
 #include "editor_app.h"
+#include "editor_command_line.h"
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
+    // Read without a display, so that --help and --version answer anywhere.
+    const EditorCommandLine command = [&] {
+        const QCoreApplication reader(argc, argv);
+        return readEditorCommandLine(QCoreApplication::arguments());
+    }();
+    switch (command.action) {
+    case EditorCommandLine::Action::Print:
+        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case EditorCommandLine::Action::Refuse:
+        std::fputs(command.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case EditorCommandLine::Action::Edit:
+        break;
+    }
     EditorApp app(argc, argv);
-    return app.run();
+    return app.run(command.file);
 }

@@ -23,7 +23,7 @@ test-windows:
 	    -DVEYRITH_WINDOWS_QT="$$(tools/build-windows-qt.sh | tail -n 1)" $(CMAKE_FLAGS)
 	cmake --build $(WINDOWS_BUILD_DIR)
 	ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure
-	packaging/check-windows-zip.sh $(WINDOWS_BUILD_DIR)
+	packaging/check-windows-packages.sh $(WINDOWS_BUILD_DIR)
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)

@@ -324,7 +324,8 @@ private slots:
             for (const auto& integer : editing::shownIntegers)
                 QCOMPARE(edit(integer), editing::formatInteger(*s.loaded.*integer.field).c_str());
         }
-        const QString caption = "Veyrith 2 by the Veyrith team" + (s.loaded ? " - " + e.path : QString());
+        const QString caption = "Veyrith 2 by the Veyrith team"
+            + (s.loaded ? " - " + QDir::toNativeSeparators(e.path) : QString());
         QCOMPARE(e.dialog.windowTitle(), caption);
         for (const Step& step : s.steps)
             perform(e, step);
@@ -386,7 +387,8 @@ private slots:
         QCOMPARE(e.prompts->log, QStringList("stop | Invalid file | File is not a valid NPF file."));
         QCOMPARE(given.file, e.path);
         e.dialog.loadCharacter(given.file);
-        QCOMPARE(e.dialog.windowTitle(), "Veyrith 2 by the Veyrith team - " + e.path);
+        QCOMPARE(
+            e.dialog.windowTitle(), "Veyrith 2 by the Veyrith team - " + QDir::toNativeSeparators(e.path));
         QVERIFY(e.dialog.record() == npftools::sampleCharacter());
         QCOMPARE(e.prompts->log.size(), 1);
     }

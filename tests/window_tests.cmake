@@ -26,3 +26,11 @@ add_window_test(test_window test_window.cpp)
 target_compile_definitions(test_window PRIVATE VEYRITH_EDITOR="$<TARGET_FILE:veyrith>")
 target_link_libraries(test_window PRIVATE veyrith_version)
 add_dependencies(test_window veyrith)
+
+if(WIN32)
+    # The real program under Wine on an X server: its command line, caption and system menu.
+    add_test(NAME windows_smoke
+        COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows_smoke.sh $<TARGET_FILE:veyrith>
+                ${PROJECT_SOURCE_DIR}/samples/mireille.npf ${CMAKE_BINARY_DIR}/wine-prefix)
+    set_tests_properties(windows_smoke PROPERTIES TIMEOUT 120)
+endif()

@@ -15,7 +15,8 @@ packages=(
     desktop-file-utils appstream dpkg-dev file hyperfine time
 )
 if [[ "${1:-}" == windows ]]; then
-    packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest libcli11-dev nlohmann-json3-dev wine64)
+    packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest libcli11-dev nlohmann-json3-dev wine64
+        qt6-base-dev dpkg-dev xz-utils nsis xvfb xauth openbox xdotool)
 fi
 
 missing=()

@@ -11,8 +11,8 @@ set -euo pipefail
 bin="$1"
 export WINEPREFIX="$2" WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 openbox >/dev/null 2>&1 &
-wineserver -p
-trap 'wineserver -k; kill %1' EXIT
+/usr/lib/wine/wineserver -p
+trap "/usr/lib/wine/wineserver -k; kill %1" EXIT
 table=$(mktemp)
 hyperfine --warmup 3 --runs 20 --export-markdown "$table" --style none \
     -n "bare dialog" "/usr/lib/wine/wine64 $bin/startup_bare_dialog.exe" \

@@ -8,7 +8,7 @@
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/veyrith-windows.XXXXXX")"
-trap 'WINEPREFIX="$scratch/prefix" wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'WINEPREFIX="$scratch/prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 fail() { echo "$*" >&2; exit 1; }
 wine() { WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= /usr/lib/wine/wine64 "${@:2}"; }
 
@@ -36,7 +36,7 @@ echo "zip: $(basename "$zip") holds ${files[*]}; the tool answers --help under W
 prefix="$scratch/prefix"
 wine "$prefix" wineboot --init 2>/dev/null
 wine "$prefix" "$setup" /S
-WINEPREFIX="$prefix" wineserver -w
+WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w
 installed="$prefix/drive_c/Program Files/Veyrith"
 for file in "${files[@]}"; do
     [[ -f "$installed/$file" ]] || fail "installer: Program Files/Veyrith/$file is missing"
@@ -44,13 +44,15 @@ done
 shortcut="$(find "$prefix/drive_c" -path '*Start Menu/Programs/Veyrith/Veyrith.lnk')"
 [[ -n "$shortcut" ]] || fail "installer: no Start menu entry"
 query() { wine "$prefix" reg query "$1" /ve 2>/dev/null | tr -d '\r'; }
+registered() { wine "$prefix" reg query "$1" >/dev/null 2>&1; }
+registered 'HKCR\Veyrith.Character' || fail "installer: the file type is not registered"
 grep -q 'Veyrith\.Character' <<<"$(query 'HKCR\.npf')" || fail "installer: .npf is not registered"
 command="$(query 'HKCR\Veyrith.Character\shell\open\command')"
 grep -qF '"C:\Program Files\Veyrith\veyrith.exe" "%1"' <<<"$command" || fail "installer: .npf opens with: $command"
 echo "installer: $(basename "$setup") installs ${files[*]}, a Start menu entry and .npf's association"
 
 wine "$prefix" "$installed/Uninstall.exe" /S
-WINEPREFIX="$prefix" wineserver -w
+WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w
 # The uninstaller runs a copy of itself and returns at once; the copy may still be at work.
 for _ in $(seq 50); do
     [[ -e "$installed/veyrith.exe" || -e "$shortcut" ]] || break
@@ -60,5 +62,7 @@ for file in "${files[@]}"; do
     [[ ! -e "$installed/$file" ]] || fail "uninstaller: $file is still there"
 done
 [[ ! -e "$shortcut" ]] || fail "uninstaller: the Start menu entry is still there"
-[[ -z "$(query 'HKCR\.npf')" && -z "$(query 'HKCR\Veyrith.Character')" ]] || fail "uninstaller: .npf is still registered"
+if registered 'HKCR\.npf' || registered 'HKCR\Veyrith.Character'; then
+    fail "uninstaller: .npf is still registered"
+fi
 echo "uninstaller: everything is gone again"

@@ -401,7 +401,8 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output"); // a pattern
         QTest::addColumn<QString>("errors");
-        const QString usage = QStringLiteral("Usage: %1 [options] [FILE]\n").arg(VEYRITH_EDITOR);
+        const QString usage
+            = QStringLiteral("Usage: %1 [options] [FILE]\n").arg(QDir::toNativeSeparators(VEYRITH_EDITOR));
         const auto refused
             = [&](const char* reason) { return reason + ('\n' + usage) + "Try --help for more.\n"; };
         const QString version = QRegularExpression::escape("veyrith " VEYRITH_VERSION "\n");
@@ -433,14 +434,16 @@ private slots:
         program.setProcessEnvironment(environment);
         program.start(VEYRITH_EDITOR, arguments);
         QVERIFY(program.waitForFinished());
+        // Text written on Windows ends its lines in CR LF.
+        const auto text = [](const QByteArray& bytes) { return QString(bytes).replace("\r\n", "\n"); };
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QFETCH(QString, output);
         QFETCH(QString, errors);
         QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(output))
-                     .match(program.readAllStandardOutput())
+                     .match(text(program.readAllStandardOutput()))
                      .hasMatch(),
             qPrintable(output));
-        QCOMPARE(program.readAllStandardError(), errors);
+        QCOMPARE(text(program.readAllStandardError()), errors);
         QCOMPARE(program.exitCode(), status);
     }
 };

@@ -14,7 +14,7 @@ openbox >/dev/null 2>&1 &
 /usr/lib/wine/wineserver -p
 trap "/usr/lib/wine/wineserver -k; kill %1" EXIT
 table=$(mktemp)
-hyperfine --warmup 3 --runs 20 --export-markdown "$table" --style none \
+hyperfine --warmup 5 --runs 40 --export-markdown "$table" --style none \
     -n "bare dialog" "/usr/lib/wine/wine64 $bin/startup_bare_dialog.exe" \
     -n "editor window" "/usr/lib/wine/wine64 $bin/startup_editor_window.exe" >/dev/null
 cat "$table"

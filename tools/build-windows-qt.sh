@@ -8,6 +8,7 @@
 #      the cache once its SHA-256 matches;
 #   4. otherwise built into the cache: about 1,050 steps, half an hour on 2 cores.
 # Usage: tools/build-windows-qt.sh [--build]   (--build skips 1 and 3)
+# VEYRITH_QT_CONFIGURE_ONLY=1 stops after Qt's configuration, to try the recipe cheaply.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -7,8 +7,9 @@ function(add_window_test name)
     # The Help item looks for the guide beside the executable.
     add_dependencies(${name} veyrith_guide)
     if(WIN32)
-        # A static Qt has only the plugins linked in. Wine hands the program no
-        # QT_ variables, and Qt Test's log shows only when written to a file.
+        # A static Qt has only the plugins linked in. QT_QPA_PLATFORM did not
+        # reach the program under Wine here, so the platform is named on its
+        # command line; Qt Test's log shows only when written to a file.
         qt_import_plugins(${name} INCLUDE Qt6::QOffscreenIntegrationPlugin)
         add_test(NAME ${name}
             COMMAND ${CMAKE_COMMAND} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The real veyrith.exe under Wine, on an X server with a window manager: given
 # a character file on its command line, its caption must end in the file's
-# Windows path; the system menu's last entry opens the about box; closing the
-# window ends the program.
+# Windows path; Ctrl+O shows the system's Open dialog; the system menu's last
+# entry opens the about box; closing the window ends the program.
 #   tests/windows_smoke.sh VEYRITH_EXE SAMPLE WINE_PREFIX
 set -euo pipefail
-exe="$(realpath "$1")" sample="$2"
-export WINEPREFIX="$(realpath "$3")" WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+exe="$(realpath "$1")" sample="$2" prefix="$(realpath "$3")"
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/veyrith-smoke.XXXXXX")"
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/a folder"
@@ -28,6 +28,10 @@ window() {
     done
 }
 openbox --config-file "$2/openbox.xml" >/dev/null 2>&1 &
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 trap 'kill %1 2>/dev/null || true' EXIT
 
 windows_path="$(/usr/lib/wine/wine64 winepath -w "$file" 2>/dev/null | tr -d '\r')"
@@ -35,21 +39,49 @@ windows_path="$(/usr/lib/wine/wine64 winepath -w "$file" 2>/dev/null | tr -d '\r
 editor=$!
 main="$(window '^Veyrith 2 by')"
 [[ -n "$main" ]] || fail "no editor window"
-caption="$(xdotool getwindowname "$main")"
+# The window may show before the file is in it.
+for _ in $(seq 100); do
+    caption="$(xdotool getwindowname "$main")"
+    [[ "$caption" == "Veyrith 2 by the Veyrith team - $windows_path" ]] && break
+    sleep 0.1
+done
 [[ "$caption" == "Veyrith 2 by the Veyrith team - $windows_path" ]] || fail "caption: $caption"
 
+# Ctrl+O shows the system's own Open dialog (Wine gives it no title, so it
+# is seen by the windows it adds); Escape cancels it.
+visible() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+settles() {
+    for _ in $(seq 100); do
+        [ "$(visible)" "$1" "$2" ] && return
+        sleep 0.1
+    done
+    return 1
+}
+# Counted once the window has stopped adding windows of its own.
+before=-1
+while [[ "$before" != "$(visible)" ]]; do
+    before="$(visible)"
+    sleep 0.5
+done
+xdotool windowactivate --sync "$main" key ctrl+o 2>/dev/null
+settles -gt "$before" || fail "Ctrl+O showed no Open dialog"
+sleep 0.5
+xdotool key Escape
+settles -eq "$before" || fail "Escape left the Open dialog open"
+
 # Alt+Space opens the system menu; Up wraps round to its last entry.
-xdotool windowactivate --sync "$main"
-xdotool key --delay 300 alt+space Up Return
+xdotool windowactivate --sync "$main" key alt+space 2>/dev/null
+settles -gt "$before" || fail "Alt+Space opened no system menu"
+xdotool key Up Return
 about="$(window '^About Veyrith$')"
 [[ -n "$about" ]] || fail "the system menu's last entry opened no about box"
-xdotool windowactivate --sync "$about" key Return
+xdotool windowactivate --sync "$about" key Return 2>/dev/null
 
 for _ in $(seq 50); do
     [[ -z "$(xdotool search --name '^About Veyrith$' 2>/dev/null)" ]] && break
     sleep 0.1
 done
-xdotool windowactivate --sync "$main" key alt+F4
+xdotool windowactivate --sync "$main" key alt+F4 2>/dev/null
 wait "$editor" || fail "veyrith.exe ended with $?"
-echo "veyrith.exe showed \"$caption\", its system menu's about box, and closed"
+echo "veyrith.exe showed \"$caption\", the Open dialog, its system menu's about box, and closed"
 INNER

@@ -25,14 +25,16 @@ deps:
 test-deps:
 	@tools/install-deps.sh test
 
-# The file layer, editing and veyrith-npf built for Windows with MinGW-w64 and
-# tested under Wine, then the tool's zip.
+# The editor, the file layer, editing and veyrith-npf built for Windows with
+# MinGW-w64 and a static Qt (cached, see tools/build-windows-qt.sh), tested
+# under Wine, then the zip and the installer made and checked.
 test-windows:
 	@tools/install-deps.sh windows
-	cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS)
+	cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DVEYRITH_WINDOWS_QT="$$(tools/build-windows-qt.sh | tail -n 1)" $(CMAKE_FLAGS)
 	cmake --build $(WINDOWS_BUILD_DIR)
 	ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure
-	packaging/check-windows-zip.sh $(WINDOWS_BUILD_DIR)
+	packaging/check-windows-packages.sh $(WINDOWS_BUILD_DIR)
 
 # Both pages with the sample character, rendered in a real X server for README.md.
 screenshots: test-deps

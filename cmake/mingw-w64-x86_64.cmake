@@ -1,13 +1,23 @@
 # Cross-build for 64-bit Windows with Debian's MinGW-w64 (posix threads):
-#   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVEYRITH_WINDOW=OFF
+#   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+#       -DVEYRITH_WINDOWS_QT=$(tools/build-windows-qt.sh)
+# Without VEYRITH_WINDOWS_QT (a static Qt for MinGW) the editor is left out.
 # Programs are linked statically, so an .exe needs no MinGW DLLs beside it.
 # ctest runs the tests under Wine, in a scratch prefix inside the build tree.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VEYRITH_WINDOWS_QT)
+if(VEYRITH_WINDOWS_QT)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${VEYRITH_WINDOWS_QT})
+    # The static Qt's moc, rcc and uic are the host's, from Debian's qt6-base-dev-tools.
+    set(QT_HOST_PATH /usr)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the program's icons and about picture with ImageMagick. icon.svg is
-# the source of the icon; the PNGs are rendered from it and committed, so a
-# build needs none of this. Run from anywhere after changing the artwork.
+# the source of the icon; the PNGs and icon.ico are rendered from it and
+# committed, so a build needs none of this. Run from anywhere after changing the artwork.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,6 +18,8 @@ for size in 16 32 48; do
     convert -background none -density $((size * 2)) icon.svg -resize ${size}x${size} \
         -strip PNG32:icon-${size}.png
 done
+# The Windows executable's icon: the same three sizes in one file.
+convert icon-16.png icon-32.png icon-48.png icon.ico
 
 serif=/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf
 sans=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf

@@ -329,7 +329,8 @@ private slots:
             for (const auto& integer : editing::shownIntegers)
                 QCOMPARE(edit(integer), editing::formatInteger(*s.loaded.*integer.field).c_str());
         }
-        const QString caption = "Veyrith 2 by the Veyrith team" + (s.loaded ? " - " + e.path : QString());
+        const QString caption = "Veyrith 2 by the Veyrith team"
+            + (s.loaded ? " - " + QDir::toNativeSeparators(e.path) : QString());
         QCOMPARE(e.dialog.windowTitle(), caption);
         for (const Step& step : s.steps)
             perform(e, step);
@@ -372,7 +373,8 @@ private slots:
             e.dialog.loadCharacter(readEditorCommandLine({"veyrith", "--", name}).file);
         QDir::setCurrent(started);
         QCOMPARE(e.prompts->log, QStringList("stop | Invalid file | File is not a valid NPF file."));
-        QCOMPARE(e.dialog.windowTitle(), "Veyrith 2 by the Veyrith team - " + e.path);
+        QCOMPARE(
+            e.dialog.windowTitle(), "Veyrith 2 by the Veyrith team - " + QDir::toNativeSeparators(e.path));
         QVERIFY(e.dialog.record() == npftools::sampleCharacter());
     }
 
@@ -384,8 +386,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said"); // a pattern
-        const QString usage
-            = QRegularExpression::escape(QString("Usage: %1 [options] [FILE]\n").arg(VEYRITH_EDITOR));
+        const QString usage = QRegularExpression::escape(
+            QString("Usage: %1 [options] [FILE]\n").arg(QDir::toNativeSeparators(VEYRITH_EDITOR)));
         const auto refused = [&](const QString& reason) {
             return QRegularExpression::escape(reason + '\n') + usage + "Try --help for more.\n";
         };
@@ -415,7 +417,10 @@ private slots:
         program.start(VEYRITH_EDITOR, arguments);
         QVERIFY(program.waitForFinished() && program.exitStatus() == QProcess::NormalExit);
         QCOMPARE(program.exitCode(), status);
-        const QString output = program.readAllStandardOutput(), errors = program.readAllStandardError();
+        // Text written on Windows ends its lines in CR LF.
+        const auto text = [](const QByteArray& bytes) { return QString(bytes).replace("\r\n", "\n"); };
+        const QString output = text(program.readAllStandardOutput()),
+                      errors = text(program.readAllStandardError());
         QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(said))
                      .match(status ? errors : output)
                      .hasMatch(),

@@ -7,6 +7,7 @@
 #include "page_tab_ctrl.h"
 #include "shared_texts.h"
 #include "stats_page.h"
+#include "system_menu.h"
 
 #include "editing/messages.h"
 #include "editing/page_values.h"
@@ -73,6 +74,7 @@ EditorDialog::EditorDialog(QWidget* parent)
     // The window keeps the size its pages need and cannot be resized.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     createMenus();
+    system_menu::addAboutEntry(*this, tr("&About Veyrith..."));
 
     showCaption({});
     enableEditing(false);
@@ -105,8 +107,7 @@ void EditorDialog::createMenus()
 
 QUrl EditorDialog::guideUrl()
 {
-    const QString path
-        = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/veyrith/guide.html");
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/" VEYRITH_GUIDE_FROM_BIN);
     return QUrl::fromLocalFile(QDir::cleanPath(path));
 }
 
@@ -120,7 +121,7 @@ void EditorDialog::showCaption(const QString& filePath)
     buildCaption();
     if (!filePath.isEmpty())
         captionText = tr("%1 - %2", "the base caption, then the path of the file being edited")
-                          .arg(captionText, filePath);
+                          .arg(captionText, QDir::toNativeSeparators(filePath));
     setWindowTitle(captionText);
 }
 
@@ -201,6 +202,15 @@ void EditorDialog::onAppAbout()
 {
     AboutDialog about(*prompts, guideUrl(), this);
     prompts->runDialog(about);
+}
+
+bool EditorDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    if (!system_menu::isAboutCommand(eventType, message))
+        return QDialog::nativeEvent(eventType, message, result);
+    onAppAbout();
+    *result = 0;
+    return true;
 }
 
 void EditorDialog::keyPressEvent(QKeyEvent* event)

@@ -32,10 +32,13 @@ public:
     // The character as last loaded or saved.
     const npf::CharacterRecord& record() const { return document.record; }
 
-    // Where the user guide lies beside the executable, in the build tree and once installed.
+    // Where the user guide lies, relative to the executable, in the build tree
+    // and once installed: beside it on Windows, under share/ elsewhere.
     static QUrl guideUrl();
 
 protected:
+    // The system menu's about entry, where the platform gives the window one.
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -50,7 +53,8 @@ private slots:
 private:
     void createMenus();
     void buildCaption();
-    // The base caption, followed by the path of the file being edited, if any.
+    // The base caption, followed by the path of the file being edited, if any,
+    // with the platform's separators.
     void showCaption(const QString& filePath);
     void enableEditing(bool enabled);
     void restoreLoadedFile();

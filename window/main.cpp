@@ -1,3 +1,4 @@
+#include "console_output.h"
 #include "editor_app.h"
 #include "editor_command_line.h"
 
@@ -10,6 +11,8 @@ int main(int argc, char** argv)
         const QCoreApplication reader(argc, argv);
         return readEditorCommandLine(QCoreApplication::arguments());
     }();
+    if (command.action != EditorCommandLine::Action::Edit)
+        attachParentConsole();
     switch (command.action) {
     case EditorCommandLine::Action::Print:
         std::fputs(command.text.toLocal8Bit().constData(), stdout);

@@ -1,0 +1,10 @@
+# A Qt Test program under Wine, on the offscreen platform, its log printed.
+file(REMOVE ${LOG})
+execute_process(COMMAND ${EMULATOR} ${PROGRAM} -platform offscreen -o ${LOG},txt RESULT_VARIABLE result)
+if(EXISTS ${LOG})
+    file(READ ${LOG} log)
+    message("${log}")
+endif()
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${PROGRAM} ended with ${result}")
+endif()

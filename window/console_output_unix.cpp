@@ -1,0 +1,6 @@
+#include "console_output.h"
+
+// A program started from a terminal prints to it already.
+void attachParentConsole()
+{
+}

@@ -40,27 +40,37 @@ bool readsBackExactly(const std::string& text, FloatBits value)
     return error == std::errc{} && stop == end && FloatBits::fromValue(static_cast<float>(wide)) == value;
 }
 
-void addReal(Json& object, const std::string& name, FloatBits value)
+// Keys go in at the end without a search: the table names each field once,
+// and ordered_json's own insertion looks through every key already there.
+void append(Json::object_t& members, std::string name, Json value)
+{
+    members.emplace_back(std::move(name), std::move(value));
+}
+
+void addReal(Json::object_t& members, const std::string& name, FloatBits value)
 {
     if (std::isfinite(value.value())) {
         const std::string shortest = exactRealText(value);
         const char* const end = shortest.data() + shortest.size();
-        // A whole number goes in as an integer so that it prints as "60", not "60.0".
+        // A whole number goes in as an integer so that it prints as "60", not
+        // "60.0". It prints as the shortest text itself, and with at most
+        // fourteen digits it is exact in a double, so it reads back as it is.
         std::int64_t whole = 0;
         const auto [wholeEnd, wholeError] = std::from_chars(shortest.data(), end, whole);
         if (wholeError == std::errc{} && wholeEnd == end && shortest != "-0") {
-            object[name] = whole;
-        } else {
-            double wide = 0;
-            std::from_chars(shortest.data(), end, wide);
-            object[name] = wide;
+            append(members, name, whole);
+            return;
         }
-        if (readsBackExactly(dumpJson(object[name]), value))
+        double wide = 0;
+        std::from_chars(shortest.data(), end, wide);
+        const bool exact = readsBackExactly(dumpJson(wide), value);
+        append(members, name, wide);
+        if (exact)
             return;
     } else {
-        object[name] = exactRealText(value);
+        append(members, name, exactRealText(value));
     }
-    object[name + std::string(bitsSuffix)] = bitsText(value);
+    append(members, name + std::string(bitsSuffix), bitsText(value));
 }
 
 } // namespace
@@ -74,22 +84,23 @@ namespace {
 
 Json objectOf(const CharacterRecord& record, Json object)
 {
+    Json::object_t& members = object.get_ref<Json::object_t&>();
     for (const npf::FieldLayout& field : npf::npfFields) {
-        const std::string name(field.name);
+        std::string name(field.name);
         std::visit(npf::Overloaded{
                        [&](std::string CharacterRecord::*member) {
-                           object[name] = editing::utf8FromBytes(record.*member);
+                           append(members, std::move(name), editing::utf8FromBytes(record.*member));
                        },
                        [&](std::int32_t CharacterRecord::*member) {
                            if (isField(field, &CharacterRecord::actorFlags)) {
                                const auto flags = static_cast<editing::ActorFlags>(record.*member);
-                               object[name] = flags;
-                               object[std::string(labelsKey)] = editing::actorFlagNamesOf(flags);
+                               append(members, std::move(name), flags);
+                               append(members, std::string(labelsKey), editing::actorFlagNamesOf(flags));
                            } else {
-                               object[name] = record.*member;
+                               append(members, std::move(name), record.*member);
                            }
                        },
-                       [&](FloatBits CharacterRecord::*member) { addReal(object, name, record.*member); },
+                       [&](FloatBits CharacterRecord::*member) { addReal(members, name, record.*member); },
                    },
             field.member);
     }

@@ -4,6 +4,9 @@ find_program(localedef localedef)
 if(NOT localedef)
     message(FATAL_ERROR "localedef (libc-bin) is missing: cannot make the comma-decimal locale")
 endif()
+if(EXISTS ${LOCPATH}/de_DE.UTF-8/LC_NUMERIC)
+    return() # made by an earlier run
+endif()
 file(REMOVE_RECURSE ${LOCPATH})
 file(MAKE_DIRECTORY ${LOCPATH})
 execute_process(COMMAND ${localedef} -i de_DE -f UTF-8 ${LOCPATH}/de_DE.UTF-8

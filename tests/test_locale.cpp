@@ -12,6 +12,7 @@
 #include <QtWidgets>
 
 #include <clocale>
+#include <cstring>
 
 using npf::FloatBits;
 
@@ -47,12 +48,11 @@ private slots:
     {
         // Without the comma the rows below would pass on any formatting, so
         // a missing locale fails here rather than passing unnoticed.
-        const QString point = QString::fromLocal8Bit(std::localeconv()->decimal_point);
-        if (point != ",")
+        const char* point = std::localeconv()->decimal_point;
+        if (std::strcmp(point, ",") != 0)
             QFAIL(
-                qPrintable(QString("the C library's decimal point is \"%1\", not a comma: the locale "
-                                   "LC_ALL=%2 under LOCPATH=%3 is not in force")
-                               .arg(point, qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LOCPATH"))));
+                qPrintable(QString("the decimal point is \"%1\": LC_ALL=%2 under LOCPATH=%3 is not in force")
+                               .arg(point, qgetenv("LC_ALL"), qgetenv("LOCPATH"))));
     }
 
     void realsShowAndReadWithAFullStop()
@@ -84,10 +84,7 @@ private slots:
                 QTest::keyClicks(edit, real.typed);
             }
         }
-        const QList<QAction*> actions = dialog.findChildren<QAction*>();
-        (*std::find_if(actions.begin(), actions.end(), [](QAction* a) {
-            return a->text() == "&Save";
-        }))->trigger();
+        QVERIFY(QMetaObject::invokeMethod(&dialog, "onFileSave")); // File > Save
 
         QCOMPARE(prompts->log, QStringList("File saved successfully."));
         const npf::CharacterRecord saved = dialog.record();

@@ -12,7 +12,10 @@ trap 'rm -rf "$party"' EXIT
 cd "$party/files"
 lines=$("$bin/veyrith-npf" show --json -- *.npf | wc -l)
 [[ "$lines" -eq "$count" ]] || { echo "show --json printed $lines lines for $count files" >&2; exit 1; }
-# The warm-up runs put every file in the page cache for both commands.
-hyperfine --warmup 3 --runs 20 --export-markdown "$party/table" --style none \
-    -n cat "cat -- *.npf" -n "show --json" "$bin/veyrith-npf show --json -- *.npf" >/dev/null
+# The warm-up runs put every file in the page cache for both commands. The
+# table gives the wall-clock times; above it, hyperfine's own report adds the
+# user and system times, which a busy machine disturbs less.
+hyperfine --warmup 3 --runs 20 --export-markdown "$party/table" --style basic \
+    -n cat "cat -- *.npf" -n "show --json" "$bin/veyrith-npf show --json -- *.npf"
+echo
 cat "$party/table"

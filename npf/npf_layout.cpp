@@ -26,6 +26,7 @@ constexpr std::uint64_t startOfFixedFields()
     return start;
 }
 
+// How far before the end of the file the end-relative fields stop.
 constexpr std::uint64_t nearestToEnd()
 {
     std::uint64_t distance = std::numeric_limits<std::uint64_t>::max();
@@ -36,7 +37,7 @@ constexpr std::uint64_t nearestToEnd()
     return distance;
 }
 
-// The two stretches that hold every field, one from the start of the file and
+// The two regions that hold every field, one from the start of the file and
 // one back from its end: the reader takes each with a single read, and never
 // more than these, whatever the file's size.
 constexpr std::uint64_t fixedRegionStart = startOfFixedFields();

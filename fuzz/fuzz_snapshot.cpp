@@ -1,10 +1,11 @@
 // Snapshots come from strangers: the snapshot reader on any bytes. It accepts
 // with no message or refuses with one, and throws nothing. What it accepts
-// must survive a restore: written into a character file of a size that can
-// keep it, in memory as the document writes files, the file reads back as the
-// same fields, and what show --json prints of it (one object, or one line of
-// several) reads back as the same fields again.
-#include "cli/json_output.h"
+// must survive restore, run as the command runs: into a character file whose
+// fields lie apart it is written, and into one of the sizes where fields share
+// bytes it is written or refused with the file untouched. Once written, what
+// show --json prints of the file (one object, and a line of several) reads
+// back as the very fields of the snapshot.
+#include "cli/commands.h"
 #include "cli/snapshot.h"
 #include "npf/npf_layout.h"
 #include "tools/npf_builder.h"
@@ -12,6 +13,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -22,42 +25,58 @@ void require(bool holds, const char* property)
     return holds ? void() : (std::fprintf(stderr, "fuzz_snapshot: %s\n", property), std::abort());
 }
 
+// The character file restore writes into, in a folder of this run's own.
+struct ScratchFile {
+    ScratchFile() { std::filesystem::create_directories(path.parent_path()); }
+    ~ScratchFile() { std::filesystem::remove_all(path.parent_path()); }
+    const std::filesystem::path path = std::filesystem::temp_directory_path()
+        / ("fuzz_snapshot-" + std::to_string(std::random_device()())) / "hero.npf";
+};
+
+// The fields show --json prints of the file: its one object, or the first
+// line of several (a raw line break only ends a line).
+npf::CharacterRecord shownFields(const std::vector<std::string>& paths)
+{
+    std::ostringstream out, err;
+    require(cli::showCharacters(paths, true, out, err) == cli::success, "show cannot read the restored file");
+    const std::string text = out.str();
+    const cli::ReadSnapshot shown
+        = cli::readSnapshot(paths.size() == 1 ? text : text.substr(0, text.find('\n')));
+    require(shown.record.has_value(), "what show --json printed is no snapshot");
+    return *shown.record;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const cli::ReadSnapshot snapshot = cli::readSnapshot({reinterpret_cast<const char*>(data), size});
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const cli::ReadSnapshot snapshot = cli::readSnapshot(text);
     require(
         snapshot.record.has_value() == snapshot.error.empty(), "accepted with a message, or refused without");
     if (!snapshot.record)
         return 0;
-    const npf::CharacterRecord& record = *snapshot.record;
 
-    // A file whose fields lie apart keeps any snapshot. Below that size the
-    // input picks one, and restore writes only where nothing would be lost.
-    constexpr std::uint64_t overlapping = npf::separateFieldsSize - npf::minimumFileSize;
+    static const ScratchFile file;
+    const std::string path = file.path.string();
+    constexpr std::uint64_t sharing = npf::separateFieldsSize - npf::minimumFileSize;
     for (const std::uint64_t fileSize :
-        {npf::separateFieldsSize + size % 128, npf::minimumFileSize + size % overlapping}) {
-        if (cli::unkeptField(record, fileSize)) {
-            require(
-                fileSize < npf::separateFieldsSize, "a file whose fields lie apart cannot keep a snapshot");
+        {npf::separateFieldsSize + size % 128, npf::minimumFileSize + size % sharing}) {
+        const auto before = npftools::buildNpfBytes(npftools::sampleCharacter(), fileSize);
+        require(npftools::writeFileBytes(path, before), "cannot write the scratch file");
+        std::istringstream in(text);
+        std::ostringstream err;
+        const int status = cli::restoreCharacter("-", path, in, err);
+        if (status != cli::success) {
+            require(fileSize < npf::separateFieldsSize && status == cli::usageError,
+                "restore refused a snapshot that fits the file");
+            require(npftools::readFileBytes(path) == before, "a refused restore changed the file");
             continue;
         }
-        const auto bytes = npftools::buildNpfBytes(
-            npftools::sampleCharacter(), fileSize, static_cast<std::uint32_t>(size));
-        static std::stringstream file(std::ios::in | std::ios::out | std::ios::binary);
-        file.str(std::string(bytes.begin(), bytes.end()));
-        file.clear();
-        require(npf::writeFields(file, record), "the restore's save failed");
-        npf::CharacterRecord restored;
         require(
-            npf::readFields(file, restored) && restored == record, "the restored file holds other fields");
-        for (const std::string& shown :
-            {cli::jsonOf(restored), cli::jsonLineOf(restored, "party/hero.npf")}) {
-            const cli::ReadSnapshot again = cli::readSnapshot(shown);
-            require(again.record && *again.record == record,
-                "show --json of the restored file reads back otherwise");
-        }
+            shownFields({path}) == *snapshot.record, "show --json of the restored file reads back otherwise");
+        require(shownFields({path, path}) == *snapshot.record,
+            "a JSON line of the restored file reads back otherwise");
     }
     return 0;
 }

@@ -9,9 +9,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
+#include <vector>
 
 namespace cli {
 
@@ -40,72 +43,109 @@ bool readsBackExactly(const std::string& text, FloatBits value)
     return error == std::errc{} && stop == end && FloatBits::fromValue(static_cast<float>(wide)) == value;
 }
 
-void addReal(Json& object, const std::string& name, FloatBits value)
+// One key of the object with its value, already as JSON text.
+struct Member {
+    std::string key;
+    std::string value;
+};
+
+// Keys are field names and the few of json_output.h: letters and digits,
+// which JSON takes inside quotes as they are.
+constexpr bool isPlainKey(std::string_view key)
+{
+    return std::ranges::all_of(key,
+        [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
+}
+static_assert(std::ranges::all_of(npf::npfFields, [](const auto& field) { return isPlainKey(field.name); })
+        && isPlainKey(bitsSuffix) && isPlainKey(labelsKey) && isPlainKey(fileKey),
+    "a key would need escaping");
+
+std::string integerText(std::int64_t value)
+{
+    std::array<char, 24> buffer{};
+    return std::string(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr);
+}
+
+void addReal(std::vector<Member>& members, const std::string& name, FloatBits value)
 {
     if (std::isfinite(value.value())) {
         const std::string shortest = exactRealText(value);
         const char* const end = shortest.data() + shortest.size();
-        // A whole number goes in as an integer so that it prints as "60", not "60.0".
+        // A whole number prints as an integer, "60", not "60.0": the shortest
+        // text itself. With at most fourteen digits it is exact in a double,
+        // so it reads back as it is.
         std::int64_t whole = 0;
         const auto [wholeEnd, wholeError] = std::from_chars(shortest.data(), end, whole);
         if (wholeError == std::errc{} && wholeEnd == end && shortest != "-0") {
-            object[name] = whole;
-        } else {
-            double wide = 0;
-            std::from_chars(shortest.data(), end, wide);
-            object[name] = wide;
+            members.push_back({name, shortest});
+            return;
         }
-        if (readsBackExactly(dumpJson(object[name]), value))
+        double wide = 0;
+        std::from_chars(shortest.data(), end, wide);
+        members.push_back({name, dumpJson(wide)});
+        if (readsBackExactly(members.back().value, value))
             return;
     } else {
-        object[name] = exactRealText(value);
+        members.push_back({name, jsonQuoted(exactRealText(value))});
     }
-    object[name + std::string(bitsSuffix)] = bitsText(value);
+    members.push_back({name + std::string(bitsSuffix), jsonQuoted(bitsText(value))});
+}
+
+// The object's keys in output order, each with its value as JSON.
+std::vector<Member> membersOf(const CharacterRecord& record)
+{
+    std::vector<Member> members;
+    members.reserve(2 * npf::npfFields.size());
+    for (const npf::FieldLayout& field : npf::npfFields) {
+        std::string name(field.name);
+        std::visit(
+            npf::Overloaded{
+                [&](std::string CharacterRecord::*member) {
+                    members.push_back({std::move(name), jsonQuoted(editing::utf8FromBytes(record.*member))});
+                },
+                [&](std::int32_t CharacterRecord::*member) {
+                    if (isField(field, &CharacterRecord::actorFlags)) {
+                        const auto flags = static_cast<editing::ActorFlags>(record.*member);
+                        members.push_back({std::move(name), integerText(flags)});
+                        members.push_back(
+                            {std::string(labelsKey), dumpJson(Json(editing::actorFlagNamesOf(flags)))});
+                    } else {
+                        members.push_back({std::move(name), integerText(record.*member)});
+                    }
+                },
+                [&](FloatBits CharacterRecord::*member) { addReal(members, name, record.*member); },
+            },
+            field.member);
+    }
+    return members;
 }
 
 } // namespace
 
 std::string jsonQuoted(std::string_view utf8)
 {
-    return dumpJson(Json(utf8));
+    // Printable ASCII stands for itself between quotes, except the quote and
+    // the backslash; only other texts need the library's escaping.
+    const bool plain
+        = std::ranges::all_of(utf8, [](char c) { return c >= ' ' && c <= '~' && c != '"' && c != '\\'; });
+    return plain ? '"' + std::string(utf8) + '"' : dumpJson(Json(utf8));
 }
-
-namespace {
-
-Json objectOf(const CharacterRecord& record, Json object)
-{
-    for (const npf::FieldLayout& field : npf::npfFields) {
-        const std::string name(field.name);
-        std::visit(npf::Overloaded{
-                       [&](std::string CharacterRecord::*member) {
-                           object[name] = editing::utf8FromBytes(record.*member);
-                       },
-                       [&](std::int32_t CharacterRecord::*member) {
-                           if (isField(field, &CharacterRecord::actorFlags)) {
-                               const auto flags = static_cast<editing::ActorFlags>(record.*member);
-                               object[name] = flags;
-                               object[std::string(labelsKey)] = editing::actorFlagNamesOf(flags);
-                           } else {
-                               object[name] = record.*member;
-                           }
-                       },
-                       [&](FloatBits CharacterRecord::*member) { addReal(object, name, record.*member); },
-                   },
-            field.member);
-    }
-    return object;
-}
-
-} // namespace
 
 std::string jsonOf(const CharacterRecord& record)
 {
-    return dumpJson(objectOf(record, Json::object()), 2) + '\n';
+    // Indented by the library from the same members, so that both forms agree.
+    Json object = Json::object();
+    for (const auto& [key, value] : membersOf(record))
+        object.get_ref<Json::object_t&>().emplace_back(key, Json::parse(value, nullptr, false));
+    return dumpJson(object, 2) + '\n';
 }
 
 std::string jsonLineOf(const CharacterRecord& record, const std::string& file)
 {
-    return dumpJson(objectOf(record, Json{{std::string(fileKey), file}})) + '\n';
+    std::string line = "{\"" + std::string(fileKey) + "\":" + jsonQuoted(file);
+    for (const auto& [key, value] : membersOf(record))
+        line.append(",\"").append(key).append("\":").append(value);
+    return line + "}\n";
 }
 
 } // namespace cli

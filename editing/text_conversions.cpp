@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <limits>
 #include <system_error>
 
@@ -141,20 +140,21 @@ std::optional<float> parseReal(std::string_view text)
         return std::nullopt;
 
     // from_chars takes no '+' and no d/D exponent letter; rebuild the text in
-    // its terms and let it round once, straight to float.
-    std::string normalised;
-    if (decimal->negative)
-        normalised += '-';
-    normalised += decimal->integerDigits;
-    normalised += '.';
-    normalised += decimal->fractionDigits;
+    // its terms and let it round once, straight to float. The field length
+    // bounds the text, so it is built on the stack.
+    std::array<char, fieldLength + 8> normalised{};
+    char* end = normalised.data();
+    const auto put = [&](std::string_view piece) { end = std::copy(piece.begin(), piece.end(), end); };
+    put(decimal->negative ? "-" : "");
+    put(decimal->integerDigits);
+    put(".");
+    put(decimal->fractionDigits);
     if (!decimal->exponentDigits.empty()) {
-        normalised += decimal->exponentNegative ? "e-" : "e";
-        normalised += decimal->exponentDigits;
+        put(decimal->exponentNegative ? "e-" : "e");
+        put(decimal->exponentDigits);
     }
 
     float value = 0.0F;
-    const char* const end = normalised.data() + normalised.size();
     const auto [stop, error] = std::from_chars(normalised.data(), end, value);
     if (error == std::errc::result_out_of_range) {
         // Too large fails rather than becoming infinity, which no field
@@ -178,10 +178,13 @@ std::string formatInteger(std::int32_t value)
 
 std::string formatReal(float value)
 {
-    std::array<char, 64> buffer{};
-    const int length
-        = std::snprintf(buffer.data(), buffer.size(), "%.*g", realPrecision, static_cast<double>(value));
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
+    // What printf's "%.*g" gives in the C locale. printf itself follows the
+    // process locale, which Qt takes from the environment: "2,5" in much of
+    // Europe, a text no field reads back. to_chars never looks at the locale.
+    std::array<char, 32> buffer{};
+    const auto shown = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
+        std::chars_format::general, realPrecision);
+    return std::string(buffer.data(), shown.ptr);
 }
 
 bool showsUntypableReal(std::string_view text)

@@ -1,5 +1,6 @@
 // Differential fuzzing of the typed-number conversions against an oracle
-// written here from the field rules, the stability of what a field shows, and
+// written here from the field rules, of the shown reals against printf's
+// "%.6g" in the C locale, the stability of what a field shows, and
 // the Windows-1252 mapping: file bytes survive the trip through text, and text
 // the mapping accepts comes back unchanged.
 // The rules: only the first 31 characters count, with blanks (space, tab)
@@ -12,6 +13,7 @@
 #include "editing/text_conversions.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -81,6 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(editing::parseInteger(editing::formatInteger(integer)) == integer, "a shown integer reads wrong");
     const float value = std::bit_cast<float>(bits);
     const std::string shown = editing::formatReal(value);
+    std::array<char, 64> printed{};
+    const int length = std::snprintf(printed.data(), printed.size(), "%.*g", 6, static_cast<double>(value));
+    require(shown == std::string_view(printed.data(), static_cast<std::size_t>(length)),
+        "a shown real is not what printf shows in the C locale");
     const auto reread = editing::parseReal(shown);
     require(!std::isfinite(value) || bits == 0x80000000U || (reread && editing::formatReal(*reread) == shown),
         "a shown real does not read back as itself");

@@ -1,6 +1,7 @@
 // Writes the fuzzers' seed corpus: make_fuzz_corpus OUTPUT_DIR. A few inputs
 // per target that reach its interesting branches at once; the fuzzer mutates
 // from there.
+#include "cli/json_output.h"
 #include "editing/cp1252.h"
 #include "editing/text_conversions.h"
 #include "tools/npf_builder.h"
@@ -10,6 +11,23 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+namespace {
+
+std::string replaced(std::string text, std::string_view from, std::string_view to)
+{
+    return text.replace(text.find(from), from.size(), to);
+}
+
+std::string utf16LittleEndian(std::string_view ascii)
+{
+    std::string text = "\xFF\xFE";
+    for (char c : ascii)
+        text += {c, '\0'};
+    return text;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -22,6 +40,18 @@ int main(int argc, char** argv)
     for (int byte = 1; byte < 256; ++byte)
         everyByte += static_cast<char>(byte);
     const auto bytes = [](std::string_view text) { return std::vector<char>(text.begin(), text.end()); };
+    // Snapshots as show --json prints them: one object, and a line of several
+    // for a character with code-page letters, every flag and reals that need
+    // their bits (NaN with a payload, infinity, -0, a subnormal).
+    npf::CharacterRecord odd = sample;
+    odd.characterName = odd.characterNameCopy = "Zo\xEB \x80\x9F";
+    odd.actorFlags = -1;
+    odd.generation = npf::FloatBits{0x7FC01234};
+    odd.health = npf::FloatBits{0x7F800000};
+    odd.mana = npf::FloatBits{0x80000000};
+    odd.carriedFloat600 = npf::FloatBits{0x00000001};
+    const std::string shown = cli::jsonOf(sample);
+    const std::string line = cli::jsonLineOf(odd, "party/zo\xC3\xAB.npf");
     // Files one byte too short, just long enough, with the end-relative fields
     // overlapping fixed ones, and apart; texts from the typing rules; every byte.
     const std::vector<std::pair<std::string, std::vector<char>>> seeds{
@@ -36,6 +66,20 @@ int main(int argc, char** argv)
         {"fuzz_conversions/shown", bytes(editing::formatReal(1.0F / 3.0F))},
         {"fuzz_conversions/every-byte", bytes(everyByte)},
         {"fuzz_conversions/every-character", bytes(editing::utf8FromBytes(everyByte))},
+        {"fuzz_snapshot/shown", bytes(shown)},
+        {"fuzz_snapshot/line", bytes(line)},
+        // Malformed: cut short, a field twice, numbers out of range, bits that
+        // disagree with the decimal, labels that disagree with the flags, a
+        // name too long, and the whole in UTF-16 with its byte-order mark.
+        {"fuzz_snapshot/cut", bytes(shown.substr(0, shown.size() / 2))},
+        {"fuzz_snapshot/given-twice", bytes(replaced(shown, "\"race\": 0", "\"race\": 0, \"race\": 1"))},
+        {"fuzz_snapshot/out-of-range",
+            bytes(replaced(replaced(shown, "2400", "2147483648"), "0.5", "3.5e38"))},
+        {"fuzz_snapshot/bits-disagree",
+            bytes(replaced(line, "\"healthBits\":\"0x7f800000\"", "\"healthBits\":\"0x7f800001\""))},
+        {"fuzz_snapshot/labels-disagree", bytes(replaced(shown, "\"NO FEED\",", ""))},
+        {"fuzz_snapshot/too-long", bytes(replaced(shown, "Night Heron", std::string(33, 'N')))},
+        {"fuzz_snapshot/utf16", bytes(utf16LittleEndian(shown))},
     };
     for (const auto& [name, content] : seeds) {
         std::filesystem::create_directories((std::filesystem::path(argv[1]) / name).parent_path());

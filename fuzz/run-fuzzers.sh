@@ -10,7 +10,7 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/veyrith-fuzz.XXXXXX")"
 status=0
-for target in fuzz_reader fuzz_conversions; do
+for target in fuzz_reader fuzz_conversions fuzz_snapshot; do
     [[ -x "$1/bin/$target" ]] || { echo "$target: not built in $1/bin" >&2; exit 2; }
     mkdir -p "$work/$target/findings"
     cp -r "$(dirname "$0")/corpus/$target" "$work/$target/corpus"

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cassert>
 #include <istream>
+#include <limits>
 
 namespace npf {
 
@@ -15,6 +16,43 @@ std::optional<std::uint64_t> measureSize(std::istream& stream)
         return std::nullopt;
     const std::streamoff end = stream.tellg();
     return end < 0 ? std::nullopt : std::optional<std::uint64_t>(end);
+}
+
+constexpr std::uint64_t startOfFixedFields()
+{
+    std::uint64_t start = std::numeric_limits<std::uint64_t>::max();
+    for (const FieldLayout& field : npfFields)
+        start = field.anchor == Anchor::Start ? std::min<std::uint64_t>(start, field.distance) : start;
+    return start;
+}
+
+// How far before the end of the file the end-relative fields stop.
+constexpr std::uint64_t nearestToEnd()
+{
+    std::uint64_t distance = std::numeric_limits<std::uint64_t>::max();
+    for (const FieldLayout& field : npfFields) {
+        if (field.anchor == Anchor::End)
+            distance = std::min<std::uint64_t>(distance, field.distance - field.width());
+    }
+    return distance;
+}
+
+// The two regions that hold every field, one from the start of the file and
+// one back from its end: the reader takes each with a single read, and never
+// more than these, whatever the file's size.
+constexpr std::uint64_t fixedRegionStart = startOfFixedFields();
+constexpr std::size_t fixedRegionSize = layout_detail::endOfFixedFields() - fixedRegionStart;
+constexpr std::uint64_t endRegionDistance = layout_detail::farthestFromEnd();
+constexpr std::size_t endRegionSize = endRegionDistance - nearestToEnd();
+static_assert(fixedRegionSize == 788 && endRegionSize == 76, "the regions the reader takes moved");
+
+// Where a field's bytes lie among the two regions read.
+std::span<const char> bytesOf(
+    const FieldLayout& field, std::span<const char> fixedRegion, std::span<const char> endRegion)
+{
+    return field.anchor == Anchor::Start
+        ? fixedRegion.subspan(field.distance - fixedRegionStart, field.width())
+        : endRegion.subspan(endRegionDistance - field.distance, field.width());
 }
 
 bool readBytes(std::istream& stream, std::uint64_t offset, std::span<char> out)
@@ -93,17 +131,16 @@ bool isSupportedHeader(std::span<const char> firstBytes)
 bool readFields(std::istream& stream, CharacterRecord& into)
 {
     const auto size = measureSize(stream);
-    if (!size)
+    if (!size || *size < minimumFileSize)
+        return false;
+    std::array<char, fixedRegionSize> fixedRegion{};
+    std::array<char, endRegionSize> endRegion{};
+    if (!readBytes(stream, fixedRegionStart, fixedRegion)
+        || !readBytes(stream, *size - endRegionDistance, endRegion))
         return false;
     CharacterRecord read;
-    std::array<char, textWidth> buffer{};
-    for (const FieldLayout& field : npfFields) {
-        const auto offset = field.offsetIn(*size);
-        const std::span<char> bytes(buffer.data(), field.width());
-        if (!offset || !readBytes(stream, *offset, bytes))
-            return false;
-        decodeField(field, bytes, read);
-    }
+    for (const FieldLayout& field : npfFields)
+        decodeField(field, bytesOf(field, fixedRegion, endRegion), read);
     into = std::move(read);
     return true;
 }

@@ -112,6 +112,15 @@ TEST(TextConversions, RealsShownAndReadBack)
         EXPECT_EQ(readRealText(typed, formatReal(stored.value()), stored), expected)
             << shown << " typed " << typed;
     }
+    // As printf's "%.6g" shows them in the C locale, whatever the process
+    // locale: the exponent form chosen after rounding, ties to even.
+    const std::pair<std::uint32_t, std::string_view> printed[] = {{0x00000001, "1.4013e-45"},
+        {0x007FFFFF, "1.17549e-38"}, {0x7F7FFFFF, "3.40282e+38"}, {0xFFC00000, "-nan"}, {0x497423F8, "1e+06"},
+        {0x497423F6, "999999"}, {0x47F12040, "123456"}, {0x38D1B717, "0.0001"}, {0x38D1B710, "9.99999e-05"},
+        {0xB7D1B717, "-2.5e-05"}, {0x4B800000, "1.67772e+07"}, {0x3901742E, "0.000123457"},
+        {0xB901741A, "-0.000123456"}, {0x40200000, "2.5"}};
+    for (const auto& [bits, shown] : printed)
+        EXPECT_EQ(formatReal(FloatBits{bits}.value()), shown) << std::hex << bits;
 }
 
 // Texts in files are Windows-1252 bytes; the five bytes the code page leaves

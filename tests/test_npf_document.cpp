@@ -78,6 +78,39 @@ TEST(NpfLayout, AFailedFlushIsAFailedSave)
     EXPECT_FALSE(writeFields(stream, sampleCharacter()));
 }
 
+// A read takes the two regions that hold the fields, one read each, and
+// nothing else, whatever the file's size: the fixed fields from 8 to 796 and
+// the end fields from end-110 to end-34.
+TEST(NpfLayout, AReadTakesTwoRegionsWhateverTheSize)
+{
+    // A file of zeros that notes where each read began and how much it asked for.
+    struct RecordingFile : std::streambuf {
+        pos_type seekoff(off_type offset, std::ios::seekdir from, std::ios::openmode) override
+        {
+            return at = (from == std::ios::beg ? 0 : from == std::ios::end ? size : at) + offset;
+        }
+        pos_type seekpos(pos_type to, std::ios::openmode) override { return at = to; }
+        std::streamsize xsgetn(char* out, std::streamsize count) override
+        {
+            reads.emplace_back(at, count);
+            std::fill_n(out, count, '\0');
+            at += count;
+            return count;
+        }
+        std::uint64_t size = 0, at = 0;
+        std::vector<std::pair<std::uint64_t, std::streamsize>> reads;
+    };
+    for (const std::uint64_t size : {std::uint64_t{796}, std::uint64_t{1} << 40}) {
+        RecordingFile file;
+        file.size = size;
+        std::istream stream(&file);
+        CharacterRecord read;
+        EXPECT_TRUE(readFields(stream, read));
+        const std::vector<std::pair<std::uint64_t, std::streamsize>> expected{{8, 788}, {size - 110, 76}};
+        EXPECT_EQ(file.reads, expected) << size;
+    }
+}
+
 class NpfDocumentTest : public NpfFileTest { };
 
 // Texts read up to their first zero and are saved zero-padded or cut to 32

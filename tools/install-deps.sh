@@ -15,7 +15,7 @@ packages=(
 if [[ "${1:-}" == test ]]; then
     packages+=(
         libgtest-dev libbenchmark-dev hyperfine time
-        clang-14 libclang-rt-14-dev
+        clang-14 libclang-rt-14-dev locales
         xvfb xauth imagemagick
         desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file
     )

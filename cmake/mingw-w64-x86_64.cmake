@@ -4,13 +4,7 @@
 # Without VEYRITH_WINDOWS_QT (a static Qt for MinGW) the editor is left out.
 # Programs are linked statically, so an .exe needs no MinGW DLLs beside it.
 # ctest runs the tests under Wine, in a scratch prefix inside the build tree.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-base.cmake)
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VEYRITH_WINDOWS_QT)
 if(VEYRITH_WINDOWS_QT)
     list(APPEND CMAKE_FIND_ROOT_PATH ${VEYRITH_WINDOWS_QT})
@@ -18,10 +12,6 @@ if(VEYRITH_WINDOWS_QT)
     set(QT_HOST_PATH /usr)
     set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 endif()
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 

@@ -68,19 +68,7 @@ if [[ -z "$source_dir" ]]; then
 fi
 [[ -n "$source_dir" ]] || { echo "apt-get source qt6-base gave no qt6-base-$version" >&2; exit 1; }
 
-toolchain="$work/mingw-w64-qt.cmake"
-cat >"$toolchain" <<'CMAKE'
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-CMAKE
+toolchain="$PWD/cmake/mingw-w64-base.cmake"
 
 # Each feature below is off for a reason: not needed by the editor, or a trap
 # of the Debian tarball. The tarball lacks src/3rdparty/wintab (tabletevent);

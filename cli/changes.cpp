@@ -155,7 +155,7 @@ ParsedChange parseNamed(std::string_view name, std::string_view value)
         if (name != number.name)
             continue;
         if (const auto integer = editing::parseInteger(value))
-            return {IntegerChange{&number, *integer, clampedNote(name, value, *integer)}, {}};
+            return {IntegerChange{&number, *integer, clampedNote(name, value)}, {}};
         return rejected(refusedNumber(name, editing::messages::notAnInteger, whyIntegerRefused(value)));
     }
     for (const auto& number : editing::shownReals) {

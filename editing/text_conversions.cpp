@@ -108,14 +108,14 @@ bool isAtLeastOne(const DecimalText& decimal)
 
 } // namespace
 
-std::optional<std::int32_t> parseInteger(std::string_view text)
+NumberReading<std::int32_t> readInteger(std::string_view text)
 {
     std::string_view body = fieldBody(text);
     const bool startsWithZero = !body.empty() && body.front() == '0';
     const bool negative = takeSign(body);
     const std::string_view digits = takeDigits(body);
     if (digits.empty() || !body.empty())
-        return std::nullopt;
+        return {};
 
     constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t highest = std::numeric_limits<std::int32_t>::max();
@@ -125,19 +125,20 @@ std::optional<std::int32_t> parseInteger(std::string_view text)
         if (magnitude > highest + 1)
             break; // already clamped either way
     }
-    const std::int64_t value = negative ? std::max(-magnitude, lowest) : std::min(magnitude, highest);
+    const std::int64_t exact = negative ? -magnitude : magnitude;
+    const std::int64_t value = std::clamp(exact, lowest, highest);
     // Zero is also the field checks' value for "no number", so it counts only when typed with a leading '0'.
     if (value == 0 && !startsWithZero)
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
+        return {std::nullopt, NumberRefusal::Zero};
+    return {static_cast<std::int32_t>(value), {}, value != exact};
 }
 
-std::optional<float> parseReal(std::string_view text)
+NumberReading<float> readReal(std::string_view text)
 {
     const std::string_view body = fieldBody(text);
     const std::optional<DecimalText> decimal = scanDecimal(body);
     if (!decimal)
-        return std::nullopt;
+        return {};
 
     // from_chars takes no '+' and no d/D exponent letter; rebuild the text in
     // its terms and let it round once, straight to float. The field length
@@ -160,15 +161,19 @@ std::optional<float> parseReal(std::string_view text)
         // Too large fails rather than becoming infinity, which no field
         // should ever hold; too small is a zero like any other.
         if (isAtLeastOne(*decimal))
-            return std::nullopt;
+            return {std::nullopt, NumberRefusal::BeyondLargestFloat};
         value = 0.0F;
     } else if (error != std::errc{} || stop != end) {
-        return std::nullopt;
+        return {};
     }
     // The same zero rule as for integers, for the same reason.
-    if (value == 0.0F && body.front() != '0')
-        return std::nullopt;
-    return value;
+    if (value == 0.0F && body.front() != '0') {
+        const auto isZero
+            = [](std::string_view digits) { return digits.find_first_not_of('0') == digits.npos; };
+        const bool typedZero = isZero(decimal->integerDigits) && isZero(decimal->fractionDigits);
+        return {std::nullopt, typedZero ? NumberRefusal::Zero : NumberRefusal::RoundsToZero};
+    }
+    return {value};
 }
 
 std::string formatInteger(std::int32_t value)

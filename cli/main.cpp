@@ -166,7 +166,7 @@ int main(int argc, char** argv)
     const auto formatter = std::make_shared<Formatter>();
     formatter->label("SUBCOMMAND", "COMMAND");
     app.formatter(formatter);
-    app.set_version_flag("--version", VEYRITH_VERSION, "Print the version and exit");
+    app.set_version_flag("--version", "veyrith-npf " VEYRITH_VERSION, "Print the version and exit");
     app.require_subcommand(0, 1);
 
     std::string file;

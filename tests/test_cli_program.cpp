@@ -54,7 +54,7 @@ TEST_F(ProgramTest, HelpShowsEachCommandsOwnFormAndStatuses)
     const std::vector<Row> rows{
         {{"frobnicate"}, 2, {"Unknown command: frobnicate\n", commands, "\n  flags "}, {"did you mean"}},
         {{"shwo", "x.npf"}, 2, {"Unknown command: shwo; did you mean show?\n", commands}},
-        {{"--version"}, 0, {std::string(VEYRITH_VERSION) + "\n"}},
+        {{"--version"}, 0, {"veyrith-npf " VEYRITH_VERSION "\n"}},
         {{"set", "--help"}, 0,
             {"Usage: veyrith-npf set [OPTIONS] FILE CHANGE...\n",
                 "\n  veyrith-npf set hero.npf health=200 \"+NO FEED\"\n  veyrith-npf set hero.npf -- \"-NO "

@@ -86,8 +86,7 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
             "model=VALUE.\n"},
         {{"carriedTailInt=1"}, 2, {},
             "carriedTailInt: set keeps this field as stored, as the editor does; only restore writes it.\n"},
-        {{}, 2, {}, "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n"},
-    };
+        {{}, 2, {}, "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n"}};
     check(setOn(file()), rows);
 
     // show --json values fed back through set give the same bytes.
@@ -175,7 +174,7 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
 #ifndef _WIN32
         {{"show", "/dev/null"}, 1, {}, "/dev/null: Not a regular file (a device or a pipe, for instance).\n"},
         {{"show", "/proc/self/mem"}, 1, {},
-            "/proc/self/mem: Could not read NPF file. The system reported a read error.\n"},
+            "/proc/self/mem: Could not read NPF file. The system reported a read error.\n"}
 #endif
     };
     check(showOrDiff, rows);

@@ -35,8 +35,7 @@ TEST(PageValues, ModelTableRaceAndModelChoices)
             {"Christof MD", "mp_christof_md", "ChristofMod.nod", "ChristofModH.nod", "CHRIS",
                 "mpChristof.nag"}},
         {12, {"Samuel DA", "mp_samuel", "samuel.nod", "samuelH.nod", "SAMUEL", "mpSamuel.nag"}},
-        {18, {"Zil MD", "mp_zil_md", "Zil_MP.nod", "Zil_MPH.nod", "KAZI", "mpSerena.nag"}},
-    };
+        {18, {"Zil MD", "mp_zil_md", "Zil_MP.nod", "Zil_MPH.nod", "KAZI", "mpSerena.nag"}}};
     for (const auto& [index, cells] : rows) {
         const auto& [name, id, body, head, code, sound] = *ModelTable::rowAt(index);
         EXPECT_EQ(cells, (Cells{name, id, body, head, code, sound})) << index;

@@ -57,14 +57,12 @@ private slots:
 
     void realsShowAndReadWithAFullStop()
     {
-        const Real reals[] = {
-            {"healthEdit", &npf::CharacterRecord::health, 2.5F, "2.5", "2.6", 2.6F},
+        const Real reals[] = {{"healthEdit", &npf::CharacterRecord::health, 2.5F, "2.5", "2.6", 2.6F},
             {"manaEdit", &npf::CharacterRecord::mana, 0.1F, "0.1", "0.25", 0.25F},
             {"generationEdit", &npf::CharacterRecord::generation, 9.75F, "9.75", "1.5e1", 15.0F},
             {"bloodEdit", &npf::CharacterRecord::blood, 1234.5678F, "1234.57", nullptr, 1234.5678F},
             {"soakElecEdit", &npf::CharacterRecord::soakElec, 1e-5F, "1e-05", "-3.75", -3.75F},
-            {"strengthEdit", &npf::CharacterRecord::strength, 2.5e6F, "2.5e+06", nullptr, 2.5e6F},
-        };
+            {"strengthEdit", &npf::CharacterRecord::strength, 2.5e6F, "2.5e+06", nullptr, 2.5e6F}};
         npf::CharacterRecord character = npftools::sampleCharacter();
         for (const Real& real : reals)
             character.*real.field = FloatBits::fromValue(real.stored);

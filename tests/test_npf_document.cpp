@@ -235,20 +235,16 @@ TEST_F(NpfDocumentTest, OnlyRegularFilesWholePathsAndWhyNot)
 TEST(NpfPaths, ExtendedLengthForm)
 {
     const std::wstring d(255, L'd'); // with a drive and a name, over 260 characters
-    const std::vector<std::pair<std::wstring, std::wstring>> rows{
-        {L"C:\\short\\a.npf", L"C:\\short\\a.npf"},
+    const std::vector<std::pair<std::wstring, std::wstring>> rows{{L"C:\\short\\a.npf", L"C:\\short\\a.npf"},
         {L"C:\\" + d + L"\\a.npf", L"\\\\?\\C:\\" + d + L"\\a.npf"},
         {L"c:/" + d + L"//./x/../a.npf", L"\\\\?\\c:\\" + d + L"\\a.npf"},
         {L"C:\\..\\..\\" + d + L"\\a. .\\b.npf ", L"\\\\?\\C:\\" + d + L"\\a\\b.npf"},
         {L"\\\\server\\share\\" + d + L"\\a.npf", L"\\\\?\\UNC\\server\\share\\" + d + L"\\a.npf"},
         {L"//server/share/../../" + d + L"/a.npf", L"\\\\?\\UNC\\server\\share\\" + d + L"\\a.npf"},
         {L"\\\\?\\C:\\" + d + L"\\.\\a.npf", L"\\\\?\\C:\\" + d + L"\\.\\a.npf"},
-        {L"\\\\.\\pipe\\" + d, L"\\\\.\\pipe\\" + d},
-        {L"\\\\server\\..\\" + d, L"\\\\server\\..\\" + d},
-        {d + L"\\a.npf", d + L"\\a.npf"},
-        {L"C:" + d + L"\\a.npf", L"C:" + d + L"\\a.npf"},
-        {L"\\" + d + L"\\a.npf", L"\\" + d + L"\\a.npf"},
-    };
+        {L"\\\\.\\pipe\\" + d, L"\\\\.\\pipe\\" + d}, {L"\\\\server\\..\\" + d, L"\\\\server\\..\\" + d},
+        {d + L"\\a.npf", d + L"\\a.npf"}, {L"C:" + d + L"\\a.npf", L"C:" + d + L"\\a.npf"},
+        {L"\\" + d + L"\\a.npf", L"\\" + d + L"\\a.npf"}};
     for (const auto& [path, expected] : rows)
         EXPECT_TRUE(extendedLengthPath(path) == expected) << std::filesystem::path(path).string();
 }

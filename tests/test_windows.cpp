@@ -53,14 +53,11 @@ TEST_F(WindowsTest, NamesOutsideTheCodePage)
     const auto a = folder / L"Жук.npf";
     const auto b = folder / L"😀.npf";
     const auto missing = folder / L"世界-missing.npf";
-    const std::vector<std::tuple<std::vector<std::wstring>, int, std::string>> rows{
-        {{L"diff", a, b}, 0, ""},
-        {{L"set", a, L"characterName=Zoë"}, 0, ""},
-        {{L"show", a}, 0, "characterName      Zo\xC3\xAB\r\n"},
+    const std::vector<std::tuple<std::vector<std::wstring>, int, std::string>> rows{{{L"diff", a, b}, 0, ""},
+        {{L"set", a, L"characterName=Zoë"}, 0, ""}, {{L"show", a}, 0, "characterName      Zo\xC3\xAB\r\n"},
         {{L"diff", a, b}, 1, "characterName: \"Zo\xC3\xAB\" -> \"Mireille Vasquez\"\r\n"},
         {{L"set", a, L"characterName=Жук"}, 2, "characterName: "}, // not in Windows-1252
-        {{L"show", missing}, 1, npf::utf8Of(missing) + ": No such file."},
-    };
+        {{L"show", missing}, 1, npf::utf8Of(missing) + ": No such file."}};
     for (const auto& [arguments, status, printed] : rows) {
         EXPECT_EQ(runTool(arguments), status) << output;
         EXPECT_NE(output.find(printed), std::string::npos) << output;
@@ -100,8 +97,7 @@ TEST_F(WindowsTest, WildcardsAndLongPaths)
         {{L"show", (folder / L"?.npf").native()}, 0, {"characterName      Mireille Vasquez\r\n"}},
         {{L"show", (folder / L"*.xyz").native()}, 1, {npf::utf8Of(folder / L"*.xyz") + ": No such file."}},
         {{L"set", (longFolder / L"a.npf").native(), L"cash=5"}, 0, {}},
-        {{L"show", (longFolder / L"*.npf").native()}, 0, {"cash               5\r\n"}},
-    };
+        {{L"show", (longFolder / L"*.npf").native()}, 0, {"cash               5\r\n"}}};
     for (const auto& [arguments, status, printed] : rows) {
         EXPECT_EQ(runTool(arguments), status) << output;
         std::size_t at = 0;

@@ -1,11 +1,8 @@
-// veyrith-npf's commands in process: what show, show --json and diff print,
-// the bytes each kind of value set changes, the values and files the tool
-// refuses, and show --json values fed back through set.
+// veyrith-npf's commands in process: what they print, the bytes set changes, what they refuse.
 #include "cli_test_support.h"
 
 #include "cli/changes.h"
 #include "cli/messages.h"
-#include "cli/number_hints.h"
 
 #include "editing/text_conversions.h"
 
@@ -42,6 +39,10 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
                 r.cash = INT32_MAX, r.totalXp = r.totalXpCopy = INT32_MIN;
             },
             "cash: 99999999999 is stored as 2147483647, the largest the file holds\n"},
+        {{"cash=+002147483647 ", "totalXp=-2147483648"}, 0,
+            [](auto& r) {
+                r.cash = INT32_MAX, r.totalXp = r.totalXpCopy = INT32_MIN;
+            }}, // the limits: no note
         {{"totalXp=-2147483649", "cash= 2147483650 "}, 0,
             [](auto& r) { r.totalXp = r.totalXpCopy = INT32_MIN, r.cash = INT32_MAX; },
             "totalXp: -2147483649 is stored as -2147483648, the smallest the file holds\n"
@@ -89,8 +90,7 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         {{}, 2, {}, "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n"}};
     check(setOn(file()), rows);
 
-    // show --json values fed back through set give the same bytes.
-    // Pairs equal as a save leaves them, with a signalling NaN, -inf and -0.
+    // show --json values fed back through set give the same bytes (a signalling NaN, -inf, -0).
     auto source = awkwardCharacter();
     source.health = source.healthCopy = npf::FloatBits{0x7f800001}, source.manaCopy = source.mana;
     source.blood = source.bloodCopy = npf::FloatBits{0x80000000};
@@ -106,15 +106,13 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
     check(setOn(file()), {{arguments, 0, [&](auto& r) { r = source; }}});
 }
 
-// In files of 796 to 905 bytes fields share bytes: set refuses a change that
-// would alter a field it was not given, or that a later field would write
-// over, and writes nothing; a change clear of the shared bytes goes through.
+// In files of 796 to 905 bytes fields share bytes: set refuses, writing
+// nothing, a change that would alter another field or be written over.
 TEST_F(CliTest, SetNeverChangesAFieldItWasNotGiven)
 {
     const std::string nothing = "; nothing was written.\n";
     const auto cash = [](auto& r) { r.cash = 9; };
-    // Empty texts where fields overlap them, so that a save's zeros after a
-    // text's end are the bytes the file already has.
+    // Empty texts where fields overlap, so a save's zeros are what the file has.
     auto small = awkwardCharacter();
     small.characterNameCopy = small.headFile = "";
     check(setOn(file()),
@@ -132,8 +130,7 @@ TEST_F(CliTest, SetNeverChangesAFieldItWasNotGiven)
                     + nothing},
             {{"cash=9"}, 0, cash}},
         small, 796);
-    // A name copy without a zero byte over floats without one: in 850 bytes it
-    // reads as 32 bytes, mana's among them.
+    // A name copy without a zero: in 850 bytes it reads as 32 bytes, mana's among them.
     auto start = awkwardCharacter();
     start.characterNameCopy = std::string(32, 'x');
     start.bloodRating = start.blood = start.mana = start.carriedFloat768 = npf::FloatBits{0x41424344};
@@ -199,19 +196,6 @@ TEST(FieldNamesTest, NoTwoDifferOnlyInLetterCase)
     for (const auto a : names) {
         for (const auto b : names)
             EXPECT_TRUE(a == b || !editing::equalIgnoringCase(a, b)) << a << " and " << b;
-    }
-}
-
-// A note only for a text beyond the limit the editor brought it to, not for the limit itself.
-TEST(FieldNamesTest, ClampedWholeNumbersAreNotedAndTheLimitsThemselvesAreNot)
-{
-    const std::vector<std::pair<std::string, bool>> rows{{"2147483647", false}, {"+002147483647 ", false},
-        {"2147483648", true}, {"2147483650", true}, {"10000000000", true}, {"-2147483648", false},
-        {"-2147483649", true}, {"-9", false}};
-    for (const auto& [text, noted] : rows) {
-        const auto value = editing::parseInteger(text);
-        ASSERT_TRUE(value) << text;
-        EXPECT_EQ(cli::clampedNote("cash", text, *value).has_value(), noted) << text;
     }
 }
 

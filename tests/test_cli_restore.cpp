@@ -13,10 +13,8 @@ namespace {
 using npf::FloatBits;
 using Json = nlohmann::ordered_json;
 
-// Every form show --json has for a value: the five bytes Windows-1252 leaves
-// unassigned, control characters, a 32-byte text, copies that differ, a model
-// and a race the lists do not know, a signalling NaN, -0, infinities, a
-// subnormal, the largest float and one whose decimal reads back as its neighbour.
+// Every form show --json has for a value: unassigned Windows-1252 bytes, control
+// characters, a 32-byte text, unknown race and model, every kind of float.
 npf::CharacterRecord oddCharacter()
 {
     auto r = npftools::sampleCharacter();
@@ -86,9 +84,7 @@ TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
         EXPECT_EQ(shown({b}), snapshot) << size;
         EXPECT_EQ(cli::showCharacters({a, b}, false, listing, err), 0);
         EXPECT_NE(listing.str().find("\n\n==> " + b + " <==\ncharacterName "), std::string::npos);
-        // The fields hold the source's bytes as a save writes its values: zeros
-        // after a text's end. Where a field overlapping a text cut it short, the
-        // source's own bytes there differ; the target's other bytes stay its own.
+        // The fields as a save writes the source's values; the target's other bytes stay its own.
         npf::NpfDocument read;
         read.setPath(a);
         ASSERT_TRUE(read.readFile());
@@ -96,8 +92,7 @@ TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
     }
 }
 
-// A snapshot saved by Windows PowerShell 5.1, in either byte order, with a
-// character outside the Basic Multilingual Plane in its "file".
+// A snapshot saved by Windows PowerShell 5.1, either byte order, a surrogate pair in its "file".
 TEST_F(RestoreTest, SnapshotsInUtf16ComeBackToo)
 {
     const auto a = writeNpf(npftools::buildNpfBytes(oddCharacter(), 1000), "a.npf");

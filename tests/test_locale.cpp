@@ -1,8 +1,6 @@
-// The editor's pages under a comma-decimal locale. Qt hands the environment's
-// locale to the C library, whose number formatting then writes 2.5 as "2,5";
-// the pages must still show every real with a full stop and read back what
-// they show. ctest runs this with LOCPATH and LC_ALL naming a German locale it
-// generated first (tests/make_comma_locale.cmake).
+// The pages under a comma-decimal locale, which Qt hands to the C library:
+// reals must still show with a full stop and read back. ctest sets LOCPATH and
+// LC_ALL to a German locale it makes first (make_comma_locale.cmake).
 #include "editor_dialog.h"
 #include "user_prompts.h"
 

@@ -8,6 +8,14 @@
 #include <functional>
 #include <sstream>
 
+// What show --json prints of the files, expecting the status.
+inline std::string shown(const std::vector<std::string>& paths, int status = 0, std::ostream* err = nullptr)
+{
+    std::ostringstream out, ignored;
+    EXPECT_EQ(cli::showCharacters(paths, true, out, err ? *err : ignored), status);
+    return out.str();
+}
+
 // A command's arguments, status, change to the file, messages, and a part of what it prints.
 struct CliRow {
     std::vector<std::string> arguments;
@@ -37,10 +45,7 @@ protected:
         return r;
     }
     std::string file() const { return (directory / "character.npf").string(); }
-    CliRun setOn(std::string f)
-    {
-        return [f](auto& a, auto&, auto& e) { return cli::setFields(f, a, e); };
-    }
+    const CliRun set = [this](auto& a, auto&, auto& e) { return cli::setFields(file(), a, e); };
 
     // Each row on a fresh file() of the start character; out and err keep the last run's.
     void check(const CliRun& run, const std::vector<CliRow>& rows,

@@ -1,7 +1,5 @@
 // restore and show of several files through the tool's library.
-#include "npf_test_support.h"
-
-#include "cli/commands.h"
+#include "cli_test_support.h"
 
 #include <nlohmann/json.hpp>
 
@@ -25,13 +23,6 @@ npf::CharacterRecord oddCharacter()
     r.soakSun = {0x7f800000}, r.bloodCopy = {0x7f7fffff}, r.bloodRating = {0x15ae43fd};
     r.health = {0x3dcccccd}, r.healthCopy = {0x3eaaaaab}; // 0.1 and 1/3: copies that differ
     return r;
-}
-
-std::string shown(const std::vector<std::string>& paths, int status = 0, std::ostringstream* err = nullptr)
-{
-    std::ostringstream out, ignored;
-    EXPECT_EQ(cli::showCharacters(paths, true, out, err ? *err : ignored), status);
-    return out.str();
 }
 
 // The status and what was said on standard error.

@@ -1,6 +1,5 @@
-// The file layer and veyrith-npf on Windows, run under Wine in CI: names
-// outside any code page, the tool's wide command line, its wildcards and long
-// paths, the console's code page, and files Windows will not let a save write.
+// The file layer and veyrith-npf on Windows (under Wine in CI): wide names,
+// wildcards, long paths, the console's code page, and refused saves.
 #include "npf_test_support.h"
 
 #include "cli/console_output.h"
@@ -18,8 +17,7 @@ using npftools::sampleCharacter;
 
 class WindowsTest : public NpfFileTest {
 protected:
-    // The built tool run by the console's command interpreter from a wide
-    // command line; output holds what it printed. The test runs in bin/.
+    // The built tool run from a wide command line; output holds what it printed.
     int runTool(const std::vector<std::wstring>& arguments)
     {
         std::wstring line = VEYRITH_NPF_TOOL;
@@ -33,10 +31,8 @@ protected:
     std::string output;
 };
 
-// A folder and files named in several scripts: the document reaches each
-// through the path made from UTF-8, as the tool does, byte for byte; the tool
-// takes such names and a name value on its command line, prints UTF-8 and
-// stores the name in Windows-1252.
+// Names in several scripts reach the document through UTF-8 paths, as the tool's
+// do; the tool takes them on its command line, prints UTF-8, stores Windows-1252.
 TEST_F(WindowsTest, NamesOutsideTheCodePage)
 {
     const auto folder = directory / L"Zoë-Жук-世界-😀";
@@ -67,9 +63,8 @@ TEST_F(WindowsTest, NamesOutsideTheCodePage)
     EXPECT_EQ(readFileBytes(a), buildNpfBytes(named, 1000));
 }
 
-// The tool expands '*' and '?' itself: in either slash direction, ignoring
-// case, in name order, '?' standing for a whole character, in folders past
-// 260 characters too. A pattern matching nothing is a missing file.
+// The tool expands '*' and '?' itself, either slash, ignoring case, in name
+// order, past 260 characters too; a pattern matching nothing is a missing file.
 TEST_F(WindowsTest, WildcardsAndLongPaths)
 {
     const auto folder = directory / L"Zoë-Жук";
@@ -112,8 +107,7 @@ TEST_F(WindowsTest, WildcardsAndLongPaths)
         EXPECT_TRUE(RemoveDirectoryW(systemPathOf(*level).c_str()));
 }
 
-// A console takes UTF-8 while the tool writes to it, and gets its page back;
-// a console the tool does not write to is left alone.
+// A console the tool writes to takes UTF-8 for the run only; others are left alone.
 TEST_F(WindowsTest, ConsoleTakesUtf8ForTheRunOnly)
 {
     const auto openConsole = [] {
@@ -149,8 +143,7 @@ TEST_F(WindowsTest, ConsoleTakesUtf8ForTheRunOnly)
     CloseHandle(console);
 }
 
-// A save Windows refuses says so and leaves every byte: a file another
-// handle holds without sharing, and one with the read-only attribute.
+// A save refused (a file held without sharing, or read-only) says so and leaves every byte.
 TEST_F(WindowsTest, RefusedSavesLoseNothing)
 {
     const auto original = buildNpfBytes(sampleCharacter(), 1000);

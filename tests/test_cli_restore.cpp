@@ -38,18 +38,10 @@ auto restore(const std::string& snapshot, const std::string& file, const std::st
 std::string utf16Of(const std::string& utf8, bool bigEndian)
 {
     std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    const auto put = [&](char32_t unit) {
+    // The path's conversion is the standard library's own UTF-8 to UTF-16.
+    for (const char16_t unit : std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).u16string()) {
         const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
         out += bigEndian ? std::string{high, low} : std::string{low, high};
-    };
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k)
-            c = c << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += static_cast<std::size_t>(length);
-        c < 0x10000 ? put(c) : (put(0xD800 + ((c - 0x10000) >> 10)), put(0xDC00 + ((c - 0x10000) & 0x3FF)));
     }
     return out;
 }

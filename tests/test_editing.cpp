@@ -1,5 +1,4 @@
 // The editing library: model table, typed-text conversions, Windows-1252, page values.
-#include "test_fixtures.h"
 
 #include "editing/cp1252.h"
 #include "editing/model_table.h"
@@ -48,12 +47,6 @@ TEST(PageValues, ModelTableRaceAndModelChoices)
         const PageValues values = pageValuesOf(record);
         EXPECT_EQ(std::pair(values.raceChoice, values.modelChoice), std::pair(raceChoice, modelChoice));
     }
-    CharacterRecord saved, expected;
-    PageValues values = pageValuesOf(saved);
-    values.modelChoice = 13;
-    storeModel(values, saved);
-    fixtures::putSamuelModel(expected);
-    EXPECT_EQ(saved, expected);
 }
 
 constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();

@@ -365,51 +365,41 @@ private slots:
 
     // The built program with no display (a window would fail): its status, and
     // what it says on standard output when it succeeds, else on standard error.
-    void programCommandLine_data()
+    void programCommandLine()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("said"); // a pattern
         const QString usage = QRegularExpression::escape(
             QString("Usage: %1 [options] [FILE]\n").arg(QDir::toNativeSeparators(VEYRITH_EDITOR)));
         const auto refused = [&](const QString& reason) {
             return QRegularExpression::escape(reason + '\n') + usage + "Try --help for more.\n";
         };
-        QTest::newRow("version, before a file") << QStringList{
-            "--version", "hero.npf"} << 0 << QRegularExpression::escape("veyrith " VEYRITH_VERSION "\n");
-        QTest::newRow("help") << QStringList{"--help"} << 0
-                              << usage + "(.*\n)*  -v, --version .*\n(.*\n)*  FILE .*\n";
-        QTest::newRow("unknown option")
-            << QStringList{"--bogus", "hero.npf"} << 2 << refused("Unknown option 'bogus'.");
-        QTest::newRow("Qt's own option")
-            << QStringList{"-platform", "offscreen"} << 2 << refused("Unknown option 'platform'.");
-        QTest::newRow("two files") << QStringList{"a.npf", "b.npf"} << 2
-                                   << refused("Only one file can be opened at a time.");
-        QTest::newRow("empty file name") << QStringList{""} << 2 << refused("The file name is empty.");
-    }
-    void programCommandLine()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, said);
-        QProcess program;
+        // The arguments, the status, and a pattern of what is said; -platform is Qt's own option.
+        const std::tuple<QStringList, int, QString> rows[]
+            = {{{"--version", "hero.npf"}, 0, QRegularExpression::escape("veyrith " VEYRITH_VERSION "\n")},
+                {{"--help"}, 0, usage + "(.*\n)*  -v, --version .*\n(.*\n)*  FILE .*\n"},
+                {{"--bogus", "hero.npf"}, 2, refused("Unknown option 'bogus'.")},
+                {{"-platform", "offscreen"}, 2, refused("Unknown option 'platform'.")},
+                {{"a.npf", "b.npf"}, 2, refused("Only one file can be opened at a time.")},
+                {{""}, 2, refused("The file name is empty.")}};
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         environment.insert("QT_QPA_PLATFORM", "xcb");
-        program.setProcessEnvironment(environment);
-        program.start(VEYRITH_EDITOR, arguments);
-        QVERIFY(program.waitForFinished() && program.exitStatus() == QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), status);
-        // Text written on Windows ends its lines in CR LF.
-        const auto text = [](const QByteArray& bytes) { return QString(bytes).replace("\r\n", "\n"); };
-        const QString output = text(program.readAllStandardOutput()),
-                      errors = text(program.readAllStandardError());
-        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(said))
-                     .match(status ? errors : output)
-                     .hasMatch(),
-            qPrintable(output + errors));
-        QVERIFY((status ? output : errors).isEmpty());
+        for (const auto& [arguments, status, said] : rows) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(VEYRITH_EDITOR, arguments);
+            QVERIFY(program.waitForFinished() && program.exitStatus() == QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), status);
+            // Text written on Windows ends its lines in CR LF.
+            const auto text = [](const QByteArray& bytes) { return QString(bytes).replace("\r\n", "\n"); };
+            const QString output = text(program.readAllStandardOutput()),
+                          errors = text(program.readAllStandardError());
+            QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(said))
+                         .match(status ? errors : output)
+                         .hasMatch(),
+                qPrintable(arguments.join(' ') + ": " + output + errors));
+            QVERIFY((status ? output : errors).isEmpty());
+        }
     }
 };
 

@@ -46,9 +46,7 @@ TEST_F(WindowsTest, NamesOutsideTheCodePage)
         EXPECT_EQ(document.record, sampleCharacter());
         EXPECT_EQ(readFileBytes(folder / name), original);
     }
-    const auto a = folder / L"Жук.npf";
-    const auto b = folder / L"😀.npf";
-    const auto missing = folder / L"世界-missing.npf";
+    const auto a = folder / L"Жук.npf", b = folder / L"😀.npf", missing = folder / L"世界-missing.npf";
     const std::vector<std::tuple<std::vector<std::wstring>, int, std::string>> rows{{{L"diff", a, b}, 0, ""},
         {{L"set", a, L"characterName=Zoë"}, 0, ""}, {{L"show", a}, 0, "characterName      Zo\xC3\xAB\r\n"},
         {{L"diff", a, b}, 1, "characterName: \"Zo\xC3\xAB\" -> \"Mireille Vasquez\"\r\n"},

@@ -1,8 +1,5 @@
-// Differential fuzzing of the typed-number conversions against an oracle
-// written here from the field rules, of the shown reals against printf's
-// "%.6g" in the C locale, the stability of what a field shows, and
-// the Windows-1252 mapping: file bytes survive the trip through text, and text
-// the mapping accepts comes back unchanged.
+// The typed-number conversions against an oracle from the field rules, shown
+// reals against printf's "%.6g", and the Windows-1252 round trips.
 // The rules: only the first 31 characters count, with blanks (space, tab)
 // around the number. An integer is a sign and decimal digits, clamped to 32
 // bits. A real is a sign, digits with an optional full stop, and an exponent
@@ -11,6 +8,7 @@
 // zero only when written with a leading 0.
 #include "editing/cp1252.h"
 #include "editing/text_conversions.h"
+#include "fuzz_require.h"
 
 #include <algorithm>
 #include <array>
@@ -25,11 +23,6 @@
 #include <string>
 
 namespace {
-
-void require(bool holds, const char* property)
-{
-    return holds ? void() : (std::fprintf(stderr, "fuzz_conversions: %s\n", property), std::abort());
-}
 
 // The number in the counted part of a typed text, or "" if the rule refuses it
 // (which the oracles below then read as a zero without its leading 0: refused).

@@ -1,24 +1,14 @@
 // The reader and writer on arbitrary contents, in memory: a read is all or
 // nothing, a save agrees with the header check, changes only field bytes, and
 // what it wrote reads back the same. The document runs the same code on files.
+#include "fuzz_require.h"
 #include "npf/npf_layout.h"
 #include "tools/npf_builder.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <string>
-
-namespace {
-
-void require(bool holds, const char* property)
-{
-    return holds ? void() : (std::fprintf(stderr, "fuzz_reader: %s\n", property), std::abort());
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

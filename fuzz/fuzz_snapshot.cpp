@@ -1,29 +1,19 @@
-// Snapshots come from strangers: the snapshot reader on any bytes. It accepts
-// with no message or refuses with one, and throws nothing. What it accepts
-// must survive restore, run as the command runs: into a character file whose
-// fields lie apart it is written, and into one of the sizes where fields share
-// bytes it is written or refused with the file untouched. Once written, what
-// show --json prints of the file (one object, and a line of several) reads
-// back as the very fields of the snapshot.
+// The snapshot reader on any bytes: it accepts without a message or refuses
+// with one. What it accepts restores (or, where fields share bytes, is refused
+// leaving the file), and show --json of the result reads back the same fields.
 #include "cli/commands.h"
 #include "cli/snapshot.h"
+#include "fuzz_require.h"
 #include "npf/npf_layout.h"
 #include "tools/npf_builder.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <sstream>
 #include <string>
 
 namespace {
-
-void require(bool holds, const char* property)
-{
-    return holds ? void() : (std::fprintf(stderr, "fuzz_snapshot: %s\n", property), std::abort());
-}
 
 // The character file restore writes into, in a folder of this run's own.
 struct ScratchFile {

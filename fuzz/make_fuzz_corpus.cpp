@@ -1,6 +1,4 @@
-// Writes the fuzzers' seed corpus: make_fuzz_corpus OUTPUT_DIR. A few inputs
-// per target that reach its interesting branches at once; the fuzzer mutates
-// from there.
+// make_fuzz_corpus OUTPUT_DIR: a few seeds per fuzzer that reach its branches at once.
 #include "cli/json_output.h"
 #include "editing/cp1252.h"
 #include "editing/text_conversions.h"
@@ -40,9 +38,7 @@ int main(int argc, char** argv)
     for (int byte = 1; byte < 256; ++byte)
         everyByte += static_cast<char>(byte);
     const auto bytes = [](std::string_view text) { return std::vector<char>(text.begin(), text.end()); };
-    // Snapshots as show --json prints them: one object, and a line of several
-    // for a character with code-page letters, every flag and reals that need
-    // their bits (NaN with a payload, infinity, -0, a subnormal).
+    // Snapshots as show prints them, a line's character with reals that need their bits.
     npf::CharacterRecord odd = sample;
     odd.characterName = odd.characterNameCopy = "Zo\xEB \x80\x9F";
     odd.actorFlags = -1;
@@ -59,18 +55,14 @@ int main(int argc, char** argv)
         {"fuzz_reader/smallest", npftools::buildNpfBytes(sample, 796)},
         {"fuzz_reader/overlapping", npftools::buildNpfBytes(sample, 850)},
         {"fuzz_reader/apart", npftools::buildNpfBytes(sample, 906)},
-        {"fuzz_reader/wrong-version", wrongVersion},
-        {"fuzz_conversions/integer", bytes(" -0099999999999\t")},
+        {"fuzz_reader/wrong-version", wrongVersion}, {"fuzz_conversions/integer", bytes(" -0099999999999\t")},
         {"fuzz_conversions/real", bytes("+12.5D-3 ")},
         {"fuzz_conversions/beyond-float", bytes("3.4028236e38")},
         {"fuzz_conversions/shown", bytes(editing::formatReal(1.0F / 3.0F))},
         {"fuzz_conversions/every-byte", bytes(everyByte)},
         {"fuzz_conversions/every-character", bytes(editing::utf8FromBytes(everyByte))},
-        {"fuzz_snapshot/shown", bytes(shown)},
-        {"fuzz_snapshot/line", bytes(line)},
-        // Malformed: cut short, a field twice, numbers out of range, bits that
-        // disagree with the decimal, labels that disagree with the flags, a
-        // name too long, and the whole in UTF-16 with its byte-order mark.
+        {"fuzz_snapshot/shown", bytes(shown)}, {"fuzz_snapshot/line", bytes(line)},
+        // Malformed ones, and UTF-16.
         {"fuzz_snapshot/cut", bytes(shown.substr(0, shown.size() / 2))},
         {"fuzz_snapshot/given-twice", bytes(replaced(shown, "\"race\": 0", "\"race\": 0, \"race\": 1"))},
         {"fuzz_snapshot/out-of-range",
@@ -79,8 +71,7 @@ int main(int argc, char** argv)
             bytes(replaced(line, "\"healthBits\":\"0x7f800000\"", "\"healthBits\":\"0x7f800001\""))},
         {"fuzz_snapshot/labels-disagree", bytes(replaced(shown, "\"NO FEED\",", ""))},
         {"fuzz_snapshot/too-long", bytes(replaced(shown, "Night Heron", std::string(33, 'N')))},
-        {"fuzz_snapshot/utf16", bytes(utf16LittleEndian(shown))},
-    };
+        {"fuzz_snapshot/utf16", bytes(utf16LittleEndian(shown))}};
     for (const auto& [name, content] : seeds) {
         std::filesystem::create_directories((std::filesystem::path(argv[1]) / name).parent_path());
         if (!npftools::writeFileBytes(std::filesystem::path(argv[1]) / name, content))

@@ -8,9 +8,15 @@
 #include <functional>
 #include <sstream>
 
-// One run of a veyrith-npf command: its status, its change to the character
-// file (none when empty), its messages, and a part of what it prints ("" when
-// it prints nothing).
+// What show --json prints of the files, expecting the status.
+inline std::string shown(const std::vector<std::string>& paths, int status = 0, std::ostream* err = nullptr)
+{
+    std::ostringstream out, ignored;
+    EXPECT_EQ(cli::showCharacters(paths, true, out, err ? *err : ignored), status);
+    return out.str();
+}
+
+// A command's arguments, status, change to the file, messages, and a part of what it prints.
 struct CliRow {
     std::vector<std::string> arguments;
     int status;
@@ -26,10 +32,8 @@ class CliTest : public NpfFileTest {
 protected:
     static constexpr std::size_t size = 1000;
 
-    // Values that need care when shown: a Windows-1252 name, an unnamed flag, a
-    // race and a model the lists do not know, odd floats (health shows as
-    // 1234.57, mana is -inf); and pairs that disagree, so that a change shows
-    // which partner it rewrites.
+    // Values that need care when shown, and pairs that disagree, so a change
+    // shows which partner it rewrites.
     static npf::CharacterRecord awkwardCharacter()
     {
         using Bits = npf::FloatBits;
@@ -41,13 +45,9 @@ protected:
         return r;
     }
     std::string file() const { return (directory / "character.npf").string(); }
-    CliRun setOn(std::string f)
-    {
-        return [f](auto& a, auto&, auto& e) { return cli::setFields(f, a, e); };
-    }
+    const CliRun set = [this](auto& a, auto&, auto& e) { return cli::setFields(file(), a, e); };
 
-    // Each row on a fresh file() of the start character; out and err keep what
-    // the last run printed.
+    // Each row on a fresh file() of the start character; out and err keep the last run's.
     void check(const CliRun& run, const std::vector<CliRow>& rows,
         const npf::CharacterRecord& start = awkwardCharacter(), std::size_t fileSize = size)
     {

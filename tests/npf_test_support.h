@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-// A fresh directory per test, removed afterwards, with helpers to put a
-// synthetic character file into it.
+// A fresh directory per test, removed afterwards, and character files in it.
 class NpfFileTest : public ::testing::Test {
 protected:
     void SetUp() override { std::filesystem::create_directories(directory); }

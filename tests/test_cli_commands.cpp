@@ -1,11 +1,8 @@
-// veyrith-npf's commands in process: what show, show --json and diff print,
-// the bytes each kind of value set changes, the values and files the tool
-// refuses, and show --json values fed back through set.
+// veyrith-npf's commands in process: what they print, the bytes set changes, what they refuse.
 #include "cli_test_support.h"
 
 #include "cli/changes.h"
 #include "cli/messages.h"
-#include "cli/number_hints.h"
 
 #include "editing/text_conversions.h"
 
@@ -21,6 +18,9 @@ const CliRun showOrDiff = [](const auto& a, auto& out, auto& err) {
 
 TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWhatShowPrints)
 {
+    const std::string real = "mana: Please enter a number. ",
+                      zero = real + std::string(cli::messages::realZeroOnlyFromZero) + "\n",
+                      beyond = real + "It lies beyond the largest float, 3.4028235e+38.\n";
     const std::vector<CliRow> rows{
         {{"characterName=é"}, 0, [](auto& r) { r.characterName = r.characterNameCopy = "\xE9"; }},
         {{"clanName=A b"}, 0, [](auto& r) { r.clanName = "A b", r.clanKey = "ab"; }},
@@ -42,6 +42,9 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
                 r.cash = INT32_MAX, r.totalXp = r.totalXpCopy = INT32_MIN;
             },
             "cash: 99999999999 is stored as 2147483647, the largest the file holds\n"},
+        // The limits themselves: no note.
+        {{"cash=+002147483647 ", "totalXp=-2147483648"}, 0,
+            [](auto& r) { r.cash = INT32_MAX, r.totalXp = r.totalXpCopy = INT32_MIN; }},
         {{"totalXp=-2147483649", "cash= 2147483650 "}, 0,
             [](auto& r) { r.totalXp = r.totalXpCopy = INT32_MIN, r.cash = INT32_MAX; },
             "totalXp: -2147483649 is stored as -2147483648, the smallest the file holds\n"
@@ -50,23 +53,13 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         {{"cash=+0"}, 2, {},
             "cash: Please enter an integer. Zero is taken only from a text that begins with 0.\n"},
         // Why a real is refused, after the editor's words.
-        {{"mana=-0"}, 2, {},
-            "mana: Please enter a number. " + std::string(cli::messages::realZeroOnlyFromZero) + "\n"},
-        {{"mana= .0e7"}, 2, {},
-            "mana: Please enter a number. " + std::string(cli::messages::realZeroOnlyFromZero) + "\n"},
+        {{"mana=-0"}, 2, {}, zero}, {{"mana= .0e7"}, 2, {}, zero}, {{"mana=0.5e+39"}, 2, {}, beyond},
+        {{"mana=-1e39"}, 2, {}, beyond}, {{"mana=-e5"}, 2, {}, "mana: Please enter a number.\n"},
         {{"mana=-1D-50"}, 2, {},
-            "mana: Please enter a number. It rounds to zero, which is taken only from a text that begins "
-            "with 0.\n"},
-        {{"mana=0.5e+39"}, 2, {},
-            "mana: Please enter a number. It lies beyond the largest float, 3.4028235e+38.\n"},
-        {{"mana=-1e39"}, 2, {},
-            "mana: Please enter a number. It lies beyond the largest float, 3.4028235e+38.\n"},
+            real + "It rounds to zero, which is taken only from a text that begins with 0.\n"},
         {{"mana=0x7fc0001"}, 2, {},
-            "mana: Please enter a number. A bit pattern needs 0x and exactly eight hex digits, such as "
-            "0x7fc00000.\n"},
-        {{"health=nan"}, 2, {},
-            "health: Please enter a number. " + std::string(cli::messages::untypableKeptOnly) + "\n"},
-        {{"mana=-e5"}, 2, {}, "mana: Please enter a number.\n"},
+            real + "A bit pattern needs 0x and exactly eight hex digits, such as 0x7fc00000.\n"},
+        {{"mana=nan"}, 2, {}, real + std::string(cli::messages::untypableKeptOnly) + "\n"},
         {{"clanName=" + std::string(33, 'c')}, 2, {}, "clanName: Please enter no more than 32 characters.\n"},
         {{"clanName=日"}, 2, {}, "clanName: Windows-1252 cannot hold some characters of this text.\n"},
         {{"race=5"}, 2, {}, "race: Please enter a race from 0 to 4 or its name.\n"},
@@ -86,12 +79,10 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
             "model=VALUE.\n"},
         {{"carriedTailInt=1"}, 2, {},
             "carriedTailInt: set keeps this field as stored, as the editor does; only restore writes it.\n"},
-        {{}, 2, {}, "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n"},
-    };
-    check(setOn(file()), rows);
+        {{}, 2, {}, "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n"}};
+    check(set, rows);
 
-    // show --json values fed back through set give the same bytes.
-    // Pairs equal as a save leaves them, with a signalling NaN, -inf and -0.
+    // show --json values fed back through set give the same bytes (a signalling NaN, -inf, -0).
     auto source = awkwardCharacter();
     source.health = source.healthCopy = npf::FloatBits{0x7f800001}, source.manaCopy = source.mana;
     source.blood = source.bloodCopy = npf::FloatBits{0x80000000};
@@ -104,45 +95,37 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         const auto& value = json.contains(key + "Bits") ? json[key + "Bits"] : json[key];
         arguments.push_back(key + "=" + (value.is_string() ? value.get<std::string>() : value.dump()));
     }
-    check(setOn(file()), {{arguments, 0, [&](auto& r) { r = source; }}});
+    check(set, {{arguments, 0, [&](auto& r) { r = source; }}});
 }
 
-// In files of 796 to 905 bytes fields share bytes: set refuses a change that
-// would alter a field it was not given, or that a later field would write
-// over, and writes nothing; a change clear of the shared bytes goes through.
+// In files of 796 to 905 bytes fields share bytes: set refuses, writing
+// nothing, a change that would alter another field or be written over.
 TEST_F(CliTest, SetNeverChangesAFieldItWasNotGiven)
 {
-    const std::string nothing = "; nothing was written.\n";
     const auto cash = [](auto& r) { r.cash = 9; };
-    // Empty texts where fields overlap them, so that a save's zeros after a
-    // text's end are the bytes the file already has.
+    // Empty texts where fields overlap, so a save's zeros are what the file has.
     auto small = awkwardCharacter();
     small.characterNameCopy = small.headFile = "";
-    check(setOn(file()),
+    check(set,
         {{{"generation=5"}, 2, {},
              "generation shares bytes with carriedTailInt in a file of 796 bytes, so the change would alter "
-             "carriedTailInt"
-                 + nothing},
+             "carriedTailInt; nothing was written.\n"},
             {{"totalXp=7"}, 2, {},
-                "totalXp shares bytes with faith in a file of 796 bytes, so its new value would not be kept"
-                    + nothing},
+                "totalXp shares bytes with faith in a file of 796 bytes, so its new value would not be kept; "
+                "nothing was written.\n"},
             {{"cash=9", "characterName=Zed"}, 2, {},
-                "characterNameCopy shares bytes with dexterity in a file of 796 bytes, so its new value "
-                "would "
-                "not be kept"
-                    + nothing},
+                "characterNameCopy shares bytes with dexterity in a file of 796 bytes, so its new "
+                "value would not be kept; nothing was written.\n"},
             {{"cash=9"}, 0, cash}},
         small, 796);
-    // A name copy without a zero byte over floats without one: in 850 bytes it
-    // reads as 32 bytes, mana's among them.
+    // A name copy without a zero: in 850 bytes it reads as 32 bytes, mana's among them.
     auto start = awkwardCharacter();
     start.characterNameCopy = std::string(32, 'x');
     start.bloodRating = start.blood = start.mana = start.carriedFloat768 = npf::FloatBits{0x41424344};
-    check(setOn(file()),
+    check(set,
         {{{"mana=7"}, 2, {},
              "mana shares bytes with characterNameCopy in a file of 850 bytes, so the change would alter "
-             "characterNameCopy"
-                 + nothing},
+             "characterNameCopy; nothing was written.\n"},
             {{"cash=9", "health=2"}, 0,
                 [&](auto& r) { cash(r), r.health = r.healthCopy = npf::FloatBits::fromValue(2); }}},
         start, 850);
@@ -175,7 +158,7 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
 #ifndef _WIN32
         {{"show", "/dev/null"}, 1, {}, "/dev/null: Not a regular file (a device or a pipe, for instance).\n"},
         {{"show", "/proc/self/mem"}, 1, {},
-            "/proc/self/mem: Could not read NPF file. The system reported a read error.\n"},
+            "/proc/self/mem: Could not read NPF file. The system reported a read error.\n"}
 #endif
     };
     check(showOrDiff, rows);
@@ -200,18 +183,6 @@ TEST(FieldNamesTest, NoTwoDifferOnlyInLetterCase)
     for (const auto a : names) {
         for (const auto b : names)
             EXPECT_TRUE(a == b || !editing::equalIgnoringCase(a, b)) << a << " and " << b;
-    }
-}
-
-// A note only for a text beyond the limit the editor brought it to, not for the limit itself.
-TEST(FieldNamesTest, ClampedWholeNumbersAreNotedAndTheLimitsThemselvesAreNot)
-{
-    const std::vector<std::pair<std::string, bool>> rows{{"2147483647", false}, {"+002147483647 ", false},
-        {"2147483648", true}, {"2147483650", true}, {"10000000000", true}, {"-2147483648", false},
-        {"-2147483649", true}, {"-9", false}};
-    for (const auto& [text, noted] : rows) {
-        ASSERT_TRUE(editing::parseInteger(text)) << text;
-        EXPECT_EQ(cli::clampedNote("cash", text).has_value(), noted) << text;
     }
 }
 

@@ -11,26 +11,14 @@ namespace {
 
 TEST(Wildcards, PatternsMatchWholeCharacters)
 {
-    const std::vector<std::tuple<std::string, std::string, bool>> rows{
-        {"a.npf", "*.npf", true},
-        {"a.npf.bak", "*.npf", false},
-        {".npf", "*.npf", true},
-        {"a.npf", "?.npf", true},
-        {"ab.npf", "?.npf", false},
-        {".npf", "?.npf", false},
+    const std::vector<std::tuple<std::string, std::string, bool>> rows{{"a.npf", "*.npf", true},
+        {"a.npf.bak", "*.npf", false}, {".npf", "*.npf", true}, {"a.npf", "?.npf", true},
+        {"ab.npf", "?.npf", false}, {".npf", "?.npf", false},
         {"\xC3\xA9.npf", "?.npf", true}, // é: two bytes, one character
-        {"\xF0\x9F\x98\x80.npf", "?.npf", true},
-        {"\xF0\x9F\x98\x80\xC3\xA9", "??", true},
-        {"\xD0\x96\xD1\x83\xD0\xBA.npf", "\xD0\x96*", true},
-        {"\xD0\x96\xD1\x83\xD0\xBA", "*\xD1\x83?", true},
-        {"abcabd", "*ab?", true},
-        {"abcabd", "a*c*d", true},
-        {"abcabd", "a*c*e", false},
-        {"aaa", "a*a*a*a", false},
-        {"", "*", true},
-        {"a", "", false},
-        {"a*b", "a*b", true},
-    };
+        {"\xF0\x9F\x98\x80.npf", "?.npf", true}, {"\xF0\x9F\x98\x80\xC3\xA9", "??", true},
+        {"\xD0\x96\xD1\x83\xD0\xBA.npf", "\xD0\x96*", true}, {"\xD0\x96\xD1\x83\xD0\xBA", "*\xD1\x83?", true},
+        {"abcabd", "*ab?", true}, {"abcabd", "a*c*d", true}, {"abcabd", "a*c*e", false},
+        {"aaa", "a*a*a*a", false}, {"", "*", true}, {"a", "", false}, {"a*b", "a*b", true}};
     for (const auto& [name, pattern, matches] : rows)
         EXPECT_EQ(cli::matchesWildcard(name, pattern), matches) << name << " ~ " << pattern;
 }
@@ -40,16 +28,10 @@ TEST(Wildcards, PatternsMatchWholeCharacters)
 TEST(Wildcards, ArgumentsAreCutBeforeTheirLastPart)
 {
     using Cut = std::optional<std::pair<std::string, std::string>>;
-    const std::vector<std::pair<std::string, Cut>> rows{
-        {"party\\*.npf", {{"party\\", "*.npf"}}},
-        {"party/a?.npf", {{"party/", "a?.npf"}}},
-        {"C:\\x/y\\*", {{"C:\\x/y\\", "*"}}},
-        {"C:*.npf", {{"C:", "*.npf"}}},
-        {"*.npf", {{"", "*.npf"}}},
-        {"party\\a.npf", std::nullopt},
-        {"p*\\a.npf", std::nullopt},
-        {"p*/*.npf", std::nullopt},
-    };
+    const std::vector<std::pair<std::string, Cut>> rows{{"party\\*.npf", {{"party\\", "*.npf"}}},
+        {"party/a?.npf", {{"party/", "a?.npf"}}}, {"C:\\x/y\\*", {{"C:\\x/y\\", "*"}}},
+        {"C:*.npf", {{"C:", "*.npf"}}}, {"*.npf", {{"", "*.npf"}}}, {"party\\a.npf", std::nullopt},
+        {"p*\\a.npf", std::nullopt}, {"p*/*.npf", std::nullopt}};
     for (const auto& [argument, cut] : rows) {
         const auto wildcard = cli::wildcardIn(argument);
         EXPECT_EQ((wildcard ? Cut{{wildcard->folder, wildcard->pattern}} : std::nullopt), cut) << argument;

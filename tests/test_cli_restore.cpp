@@ -1,7 +1,5 @@
 // restore and show of several files through the tool's library.
-#include "npf_test_support.h"
-
-#include "cli/commands.h"
+#include "cli_test_support.h"
 
 #include <nlohmann/json.hpp>
 
@@ -13,10 +11,8 @@ namespace {
 using npf::FloatBits;
 using Json = nlohmann::ordered_json;
 
-// Every form show --json has for a value: the five bytes Windows-1252 leaves
-// unassigned, control characters, a 32-byte text, copies that differ, a model
-// and a race the lists do not know, a signalling NaN, -0, infinities, a
-// subnormal, the largest float and one whose decimal reads back as its neighbour.
+// Every form show --json has for a value: unassigned Windows-1252 bytes, control
+// characters, a 32-byte text, unknown race and model, every kind of float.
 npf::CharacterRecord oddCharacter()
 {
     auto r = npftools::sampleCharacter();
@@ -27,13 +23,6 @@ npf::CharacterRecord oddCharacter()
     r.soakSun = {0x7f800000}, r.bloodCopy = {0x7f7fffff}, r.bloodRating = {0x15ae43fd};
     r.health = {0x3dcccccd}, r.healthCopy = {0x3eaaaaab}; // 0.1 and 1/3: copies that differ
     return r;
-}
-
-std::string shown(const std::vector<std::string>& paths, int status = 0, std::ostringstream* err = nullptr)
-{
-    std::ostringstream out, ignored;
-    EXPECT_EQ(cli::showCharacters(paths, true, out, err ? *err : ignored), status);
-    return out.str();
 }
 
 // The status and what was said on standard error.
@@ -49,18 +38,10 @@ auto restore(const std::string& snapshot, const std::string& file, const std::st
 std::string utf16Of(const std::string& utf8, bool bigEndian)
 {
     std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    const auto put = [&](char32_t unit) {
+    // The path's conversion is the standard library's own UTF-8 to UTF-16.
+    for (const char16_t unit : std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).u16string()) {
         const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
         out += bigEndian ? std::string{high, low} : std::string{low, high};
-    };
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k)
-            c = c << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += static_cast<std::size_t>(length);
-        c < 0x10000 ? put(c) : (put(0xD800 + ((c - 0x10000) >> 10)), put(0xDC00 + ((c - 0x10000) & 0x3FF)));
     }
     return out;
 }
@@ -86,9 +67,7 @@ TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
         EXPECT_EQ(shown({b}), snapshot) << size;
         EXPECT_EQ(cli::showCharacters({a, b}, false, listing, err), 0);
         EXPECT_NE(listing.str().find("\n\n==> " + b + " <==\ncharacterName "), std::string::npos);
-        // The fields hold the source's bytes as a save writes its values: zeros
-        // after a text's end. Where a field overlapping a text cut it short, the
-        // source's own bytes there differ; the target's other bytes stay its own.
+        // The fields as a save writes the source's values; the target's other bytes stay its own.
         npf::NpfDocument read;
         read.setPath(a);
         ASSERT_TRUE(read.readFile());
@@ -96,8 +75,7 @@ TEST_F(RestoreTest, SnapshotsAndTheirJsonLinesComeBackExactlyInFilesOfEverySize)
     }
 }
 
-// A snapshot saved by Windows PowerShell 5.1, in either byte order, with a
-// character outside the Basic Multilingual Plane in its "file".
+// A snapshot saved by Windows PowerShell 5.1, either byte order, a surrogate pair in its "file".
 TEST_F(RestoreTest, SnapshotsInUtf16ComeBackToo)
 {
     const auto a = writeNpf(npftools::buildNpfBytes(oddCharacter(), 1000), "a.npf");

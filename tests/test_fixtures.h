@@ -11,18 +11,15 @@
 
 namespace fixtures {
 
-// The five strings a save writes for the model "Samuel", spelled out here so
-// that the model table is checked against an independent copy.
+// The model "Samuel MD"'s five strings, apart from the model table to check it.
 inline void putSamuelModel(npf::CharacterRecord& r)
 {
     std::tie(r.modelId, r.bodyFile, r.headFile, r.shortCode, r.soundSet)
         = std::tuple("mp_samuel_da", "SamuelDA.nod", "samuelDAH.nod", "SAMUEL", "mpSamuel.nag");
 }
 
-// Makes a file unwritable even for root (the immutable attribute), and gives
-// it back on destruction. locked() is false where the filesystem or the
-// missing chattr does not allow it; callers skip then, since permission bits
-// alone do not stop root.
+// A file unwritable even for root while this lives (chattr +i); locked() is
+// false where that is not possible, and callers skip.
 class ImmutableFile {
 public:
     explicit ImmutableFile(std::filesystem::path file)

@@ -1,8 +1,6 @@
-// The editor's pages under a comma-decimal locale. Qt hands the environment's
-// locale to the C library, whose number formatting then writes 2.5 as "2,5";
-// the pages must still show every real with a full stop and read back what
-// they show. ctest runs this with LOCPATH and LC_ALL naming a German locale it
-// generated first (tests/make_comma_locale.cmake).
+// The pages under a comma-decimal locale, which Qt hands to the C library:
+// reals must still show with a full stop and read back. ctest sets LOCPATH and
+// LC_ALL to a German locale it makes first (make_comma_locale.cmake).
 #include "editor_dialog.h"
 #include "user_prompts.h"
 
@@ -57,14 +55,12 @@ private slots:
 
     void realsShowAndReadWithAFullStop()
     {
-        const Real reals[] = {
-            {"healthEdit", &npf::CharacterRecord::health, 2.5F, "2.5", "2.6", 2.6F},
+        const Real reals[] = {{"healthEdit", &npf::CharacterRecord::health, 2.5F, "2.5", "2.6", 2.6F},
             {"manaEdit", &npf::CharacterRecord::mana, 0.1F, "0.1", "0.25", 0.25F},
             {"generationEdit", &npf::CharacterRecord::generation, 9.75F, "9.75", "1.5e1", 15.0F},
             {"bloodEdit", &npf::CharacterRecord::blood, 1234.5678F, "1234.57", nullptr, 1234.5678F},
             {"soakElecEdit", &npf::CharacterRecord::soakElec, 1e-5F, "1e-05", "-3.75", -3.75F},
-            {"strengthEdit", &npf::CharacterRecord::strength, 2.5e6F, "2.5e+06", nullptr, 2.5e6F},
-        };
+            {"strengthEdit", &npf::CharacterRecord::strength, 2.5e6F, "2.5e+06", nullptr, 2.5e6F}};
         npf::CharacterRecord character = npftools::sampleCharacter();
         for (const Real& real : reals)
             character.*real.field = FloatBits::fromValue(real.stored);

@@ -18,9 +18,8 @@ using namespace npf;
 using namespace npftools;
 using namespace std::string_literals;
 
-// Every byte after the header of a large file belongs to exactly one field or
-// to the bytes the editor never touches. Those are listed here independently
-// of the field table, so a wrong offset or width in the table shows up.
+// Every byte after the header belongs to one field or to the untouched bytes,
+// listed here apart from the field table so a wrong offset or width shows.
 TEST(NpfLayout, FieldsAndOpaqueBytesTileALargeFileOnce)
 {
     const std::uint64_t size = 4096;
@@ -41,9 +40,7 @@ TEST(NpfLayout, FieldsAndOpaqueBytesTileALargeFileOnce)
         EXPECT_EQ(owners[i], 1) << "byte " << i;
 }
 
-// A record whose fields all hold values of their own, texts 32 non-zero bytes,
-// so that a field read or written at the wrong place shows; and floats that
-// any arithmetic on the way would change.
+// Every field a value of its own (texts 32 non-zero bytes), and floats any arithmetic would change.
 CharacterRecord distinctRecord(std::uint32_t seed)
 {
     std::mt19937 random(seed);
@@ -78,9 +75,8 @@ TEST(NpfLayout, AFailedFlushIsAFailedSave)
     EXPECT_FALSE(writeFields(stream, sampleCharacter()));
 }
 
-// A read takes the two regions that hold the fields, one read each, and
-// nothing else, whatever the file's size: the fixed fields from 8 to 796 and
-// the end fields from end-110 to end-34.
+// A read takes the fixed fields (8 to 796) and the end fields (end-110 to
+// end-34), one read each and nothing else, whatever the size.
 TEST(NpfLayout, AReadTakesTwoRegionsWhateverTheSize)
 {
     // A file of zeros that notes where each read began and how much it asked for.
@@ -139,14 +135,10 @@ TEST_F(NpfDocumentTest, SavedBytes)
     EXPECT_EQ(readFileBytes(document.path()), bytes);
 }
 
-// The file as a read and then a save find it. The header check reads eight
-// bytes. A read needs every field whole, replaces every field (a 1000-byte file
-// holds only empty texts and zeros, the others a record of their own) and
-// changes nothing when it fails; below 906 bytes end-relative fields overlap
-// fixed ones. A save looks at the file again (it may have changed since the
-// read) and writes nothing unless it still has the header and every field; a
-// save of what was read leaves every byte, a save of changed values gives the
-// file built from them. Each failure says why.
+// A read replaces every field or nothing (below 906 bytes end fields overlap
+// fixed ones). A save looks at the file again and writes nothing unless it
+// still has the header and every field; a save of what was read leaves every
+// byte. Each failure says why.
 TEST_F(NpfDocumentTest, HeaderSizeReadAndTheSaveLookingAgain)
 {
     using enum FileFault;
@@ -194,11 +186,8 @@ TEST_F(NpfDocumentTest, HeaderSizeReadAndTheSaveLookingAgain)
     }
 }
 
-// Only regular files are opened, and every other path says what it is:
-// nothing (a file deleted since the read, a pattern no file matches), a
-// folder, a device and, on POSIX, a FIFO (it would block). Nothing is created.
-// A long path is kept whole: it works (on Windows through the \\?\ form) and
-// never reaches the file its cut prefix names.
+// Only regular files are opened (a FIFO would block), every other path says
+// what it is, nothing is created, and a long path is never cut short.
 TEST_F(NpfDocumentTest, OnlyRegularFilesWholePathsAndWhyNot)
 {
     using enum FileFault;
@@ -229,26 +218,20 @@ TEST_F(NpfDocumentTest, OnlyRegularFilesWholePathsAndWhyNot)
     EXPECT_TRUE(std::filesystem::remove(longPath) && std::filesystem::remove(longPath.parent_path()));
 }
 
-// Long absolute Windows paths get the \\?\ form with the rules Windows would
-// apply itself (separators, ".", "..", trailing dots and spaces); everything
-// else is left for the system to resolve.
+// Long absolute Windows paths get the \\?\ form, normalised as Windows would; others are left alone.
 TEST(NpfPaths, ExtendedLengthForm)
 {
     const std::wstring d(255, L'd'); // with a drive and a name, over 260 characters
-    const std::vector<std::pair<std::wstring, std::wstring>> rows{
-        {L"C:\\short\\a.npf", L"C:\\short\\a.npf"},
+    const std::vector<std::pair<std::wstring, std::wstring>> rows{{L"C:\\short\\a.npf", L"C:\\short\\a.npf"},
         {L"C:\\" + d + L"\\a.npf", L"\\\\?\\C:\\" + d + L"\\a.npf"},
         {L"c:/" + d + L"//./x/../a.npf", L"\\\\?\\c:\\" + d + L"\\a.npf"},
         {L"C:\\..\\..\\" + d + L"\\a. .\\b.npf ", L"\\\\?\\C:\\" + d + L"\\a\\b.npf"},
         {L"\\\\server\\share\\" + d + L"\\a.npf", L"\\\\?\\UNC\\server\\share\\" + d + L"\\a.npf"},
         {L"//server/share/../../" + d + L"/a.npf", L"\\\\?\\UNC\\server\\share\\" + d + L"\\a.npf"},
         {L"\\\\?\\C:\\" + d + L"\\.\\a.npf", L"\\\\?\\C:\\" + d + L"\\.\\a.npf"},
-        {L"\\\\.\\pipe\\" + d, L"\\\\.\\pipe\\" + d},
-        {L"\\\\server\\..\\" + d, L"\\\\server\\..\\" + d},
-        {d + L"\\a.npf", d + L"\\a.npf"},
-        {L"C:" + d + L"\\a.npf", L"C:" + d + L"\\a.npf"},
-        {L"\\" + d + L"\\a.npf", L"\\" + d + L"\\a.npf"},
-    };
+        {L"\\\\.\\pipe\\" + d, L"\\\\.\\pipe\\" + d}, {L"\\\\server\\..\\" + d, L"\\\\server\\..\\" + d},
+        {d + L"\\a.npf", d + L"\\a.npf"}, {L"C:" + d + L"\\a.npf", L"C:" + d + L"\\a.npf"},
+        {L"\\" + d + L"\\a.npf", L"\\" + d + L"\\a.npf"}};
     for (const auto& [path, expected] : rows)
         EXPECT_TRUE(extendedLengthPath(path) == expected) << std::filesystem::path(path).string();
 }

@@ -15,10 +15,8 @@ namespace {
 
 using npf::CharacterRecord;
 
-// The record a save must produce, from the rules for saving rather than from
-// the editing code's store functions: a shown value goes to the field of its
-// name and to that field's partner, the file's field of the same name with
-// "Copy" after it; the clan key and the model strings follow.
+// The record a save must produce, from the rules rather than the store code:
+// a shown value goes to its field and to the field named with "Copy" after it.
 CharacterRecord expectedAfterSave(CharacterRecord r, const editing::PageValues& v)
 {
     const auto store = [&r]<class T>(std::string_view name, const T& value) {
@@ -50,15 +48,12 @@ TEST_F(SaveProperty, SaveWritesExactlyTheFieldsTheEditOwns)
 {
     for (std::uint32_t seed = 0; seed < 400; ++seed) {
         std::mt19937 random(seed);
-        // A third of the files are short enough for the end-relative fields to
-        // overlap fixed ones, the first ones at the edges of that range.
+        // A third short enough for end fields to overlap fixed ones; the first at that range's edges.
         const std::size_t size = seed < 3 ? std::array{796U, 905U, 906U}[seed]
             : random() % 3 == 0           ? 796 + random() % 110
                                           : 796 + random() % 3205;
         SCOPED_TRACE("seed " + std::to_string(seed) + ", " + std::to_string(size) + " bytes");
-        // Any bytes in the fields: floats of every pattern, and a zero now and
-        // then that ends a text early with bytes after it a save must clear.
-        // Sometimes a race and a model the lists know.
+        // Any field bytes, with zeros ending texts early; sometimes a race and model the lists know.
         CharacterRecord known;
         known.race = static_cast<std::int32_t>(random() % 5);
         known.modelId = editing::ModelTable::rows()[random() % editing::ModelTable::rowCount].modelId;
@@ -70,9 +65,8 @@ TEST_F(SaveProperty, SaveWritesExactlyTheFieldsTheEditOwns)
         npf::NpfDocument document;
         document.setPath(writeNpf(original));
         ASSERT_TRUE(document.readFile());
-        // Some of the shown values changed as the pages change them, choices
-        // out of range included; new texts are other fields' random texts,
-        // which hold no zero byte, like an edit box.
+        // Some shown values changed, choices out of range too; new texts are
+        // other fields' texts, which hold no zero byte, like an edit box.
         editing::PageValues v = editing::pageValuesOf(document.record);
         const auto maybe = [&random](auto& value, auto changed) {
             if (random() % 5 < 2)
@@ -90,8 +84,7 @@ TEST_F(SaveProperty, SaveWritesExactlyTheFieldsTheEditOwns)
         const CharacterRecord expected = expectedAfterSave(document.record, v);
         editing::storePageValues(v, document.record);
         ASSERT_TRUE(document.saveFile());
-        // Both files come from the same seed, so the equality also says that no
-        // byte outside the fields changed, and neither did the size.
+        // The same seed: no byte outside the fields may change, nor the size.
         const auto saved = npftools::readFileBytes(document.path()),
                    wanted = npftools::buildNpfBytes(expected, size, seed);
         EXPECT_TRUE(saved == wanted) << "the first byte that differs is byte "

@@ -1,8 +1,5 @@
-// The editor window driven as a user drives it, on synthetic character files
-// in a folder whose name no single-byte code page holds. Saves are judged by
-// the whole file: every byte must be what the builder makes of the expected
-// record, so a value that lands at a wrong offset, or a byte that should not
-// have moved, shows up.
+// The editor window driven as a user drives it, in a folder whose name no
+// code page holds. A save is judged by every byte of the file.
 #include "desktop_prompts.h"
 #include "editor_command_line.h"
 #include "editor_dialog.h"
@@ -26,10 +23,9 @@ using npf::FloatBits;
 
 namespace {
 
-// Stands in for every modal prompt: notes, one a line, what the editor showed
-// or opened through it, and answers the Open dialog with a scripted path, so
-// no test waits on a modal loop. A dialog it is asked to run is handed to
-// meetDialog, where a test step acts on it as a user would.
+// Stands in for every modal prompt, so no test waits on a modal loop: notes
+// what was shown or opened, answers Open with a scripted path, and hands a
+// dialog to meetDialog for a step to act on.
 struct RecordingPrompts : UserPrompts {
     void showMessage(Icon icon, const QString& caption, const QString& text) override
     {
@@ -55,8 +51,6 @@ QByteArray bytesOf(const CharacterRecord& record)
     return QByteArray(bytes.data(), qsizetype(bytes.size()));
 }
 
-// The editor window with the recorder in place of its prompts, and the path
-// of its character file.
 struct Editor {
     Editor() { dialog.setUserPrompts(std::unique_ptr<UserPrompts>(prompts)); }
 
@@ -86,14 +80,10 @@ struct Editor {
     EditorDialog dialog;
 };
 
-// What one step of a session does: the user, or the world around the file.
-// Key is a key pressed on the tab bar; Keys a key sequence pressed where the
-// focus is, with the Open dialog answering the character's own file.
+// Key: on the tab bar; Keys: where the focus is, Open answering the character's own file.
 enum class Do { Type, Choose, ClickFlag, ClickTab, Key, KeyOnPage, Keys, Pick, ClickPicture, Open, Replace };
 
-// A step, on the control, menu item or file that name gives, with a text, a
-// number, a key or file bytes. Replace puts the bytes in place of the
-// character file (none: it is removed).
+// On the control, menu item or file name gives. Replace with no bytes removes the file.
 struct Step {
     Do what;
     QString name = {};
@@ -154,10 +144,9 @@ void perform(Editor& e, const Step& step)
     }
 }
 
-// A session: a character dropped onto the window (or none), the steps, then
-// File > Save. Afterwards: the messages, the page shown, what the file and the
-// record hold (when there is a file), the edit a failed check leaves the
-// focus in, and the entry each list shows.
+// A character dropped on the window (or none), the steps, then File > Save;
+// then the messages, the page shown, the file and record, the focused edit
+// and what the lists show.
 struct Session {
     std::optional<CharacterRecord> loaded;
     QList<Step> steps;
@@ -202,8 +191,7 @@ private slots:
         using enum Do;
         const auto add = [](const char* row, const Session& session) { QTest::newRow(row) << session; };
         const QString saved = "information | Veyrith | File saved successfully.";
-        // A character as a save leaves it (every pair equal, its clan key and
-        // model strings its own), with values that the pages cannot show exactly.
+        // A character as a save leaves it, with values the pages cannot show exactly.
         CharacterRecord good = npftools::sampleCharacter();
         good.characterName = good.characterNameCopy = "Mireille \x80\x9F\x81"; // the code page's own letters
         good.generation = FloatBits{0x7FC01234}; // a NaN with a payload
@@ -220,8 +208,7 @@ private slots:
                 {anna, stats, stats, {ClickTab, {}, 2}, {KeyOnPage, {}, Qt::Key_Return},
                     {KeyOnPage, {}, Qt::Key_Enter}, {KeyOnPage, {}, Qt::Key_Escape}},
                 annas, saved, 1});
-        // Ctrl+S saves the typed 31337; Ctrl+O then reopens the file, which
-        // drops the typed 5.
+        // Ctrl+S saves 31337; Ctrl+O reopens the file, dropping the typed 5.
         CharacterRecord edit = good;
         edit.cash = 31337;
         const Step cash{Type, "cashEdit", "31337"};
@@ -247,9 +234,8 @@ private slots:
                 guide + guide + "dialog About Veyrith\nunder the picture: Version " VEYRITH_VERSION "\n"
                     + guide + saved});
 
-        // Each load follows one of a character with an unknown race and model
-        // and other flags: its extra entries and flags must not outlive it, and
-        // a race or model outside the lists is saved back untouched.
+        // After a character with an unknown race, model and other flags, whose
+        // extra entries must not outlive it; one outside the lists saves untouched.
         CharacterRecord earlier = good, known = good, unknown = good;
         std::tie(earlier.modelId, earlier.race, earlier.actorFlags)
             = std::tuple("mp_earlier", 9, ~good.actorFlags);
@@ -288,8 +274,7 @@ private slots:
             {good, {anna, {Type, "healthEdit", "1,5"}, {Type, "soakElecEdit", "x"}}, good,
                 check + "a number.", 1, "healthEdit"});
 
-        // The edited character meets a bad file; the next Save still goes to
-        // the character's file, and only there.
+        // After a bad file, Save still goes to the character's file only.
         const QByteArray cut = bytesOf(good).left(200);
         const QString unreadable = "stop | Error | Could not read NPF file.";
         add("too short opened before any load", {{}, {{Open, "other.npf", cut}}, {}, unreadable});
@@ -378,54 +363,43 @@ private slots:
         QVERIFY(e.dialog.record() == npftools::sampleCharacter());
     }
 
-    // The built program, with no display to be had (a start of the window
-    // would fail): its status, and what it says, on standard output when it
-    // succeeds, else on standard error.
-    void programCommandLine_data()
+    // The built program with no display (a window would fail): its status, and
+    // what it says on standard output when it succeeds, else on standard error.
+    void programCommandLine()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("said"); // a pattern
         const QString usage = QRegularExpression::escape(
             QString("Usage: %1 [options] [FILE]\n").arg(QDir::toNativeSeparators(VEYRITH_EDITOR)));
         const auto refused = [&](const QString& reason) {
             return QRegularExpression::escape(reason + '\n') + usage + "Try --help for more.\n";
         };
-        QTest::newRow("version, before a file") << QStringList{
-            "--version", "hero.npf"} << 0 << QRegularExpression::escape("veyrith " VEYRITH_VERSION "\n");
-        QTest::newRow("help") << QStringList{"--help"} << 0
-                              << usage + "(.*\n)*  -v, --version .*\n(.*\n)*  FILE .*\n";
-        QTest::newRow("unknown option")
-            << QStringList{"--bogus", "hero.npf"} << 2 << refused("Unknown option 'bogus'.");
-        QTest::newRow("Qt's own option")
-            << QStringList{"-platform", "offscreen"} << 2 << refused("Unknown option 'platform'.");
-        QTest::newRow("two files") << QStringList{"a.npf", "b.npf"} << 2
-                                   << refused("Only one file can be opened at a time.");
-        QTest::newRow("empty file name") << QStringList{""} << 2 << refused("The file name is empty.");
-    }
-    void programCommandLine()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, said);
-        QProcess program;
+        // The arguments, the status, and a pattern of what is said; -platform is Qt's own option.
+        const std::tuple<QStringList, int, QString> rows[]
+            = {{{"--version", "hero.npf"}, 0, QRegularExpression::escape("veyrith " VEYRITH_VERSION "\n")},
+                {{"--help"}, 0, usage + "(.*\n)*  -v, --version .*\n(.*\n)*  FILE .*\n"},
+                {{"--bogus", "hero.npf"}, 2, refused("Unknown option 'bogus'.")},
+                {{"-platform", "offscreen"}, 2, refused("Unknown option 'platform'.")},
+                {{"a.npf", "b.npf"}, 2, refused("Only one file can be opened at a time.")},
+                {{""}, 2, refused("The file name is empty.")}};
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         environment.insert("QT_QPA_PLATFORM", "xcb");
-        program.setProcessEnvironment(environment);
-        program.start(VEYRITH_EDITOR, arguments);
-        QVERIFY(program.waitForFinished() && program.exitStatus() == QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), status);
-        // Text written on Windows ends its lines in CR LF.
-        const auto text = [](const QByteArray& bytes) { return QString(bytes).replace("\r\n", "\n"); };
-        const QString output = text(program.readAllStandardOutput()),
-                      errors = text(program.readAllStandardError());
-        QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(said))
-                     .match(status ? errors : output)
-                     .hasMatch(),
-            qPrintable(output + errors));
-        QVERIFY((status ? output : errors).isEmpty());
+        for (const auto& [arguments, status, said] : rows) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(VEYRITH_EDITOR, arguments);
+            QVERIFY(program.waitForFinished() && program.exitStatus() == QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), status);
+            // Text written on Windows ends its lines in CR LF.
+            const auto text = [](const QByteArray& bytes) { return QString(bytes).replace("\r\n", "\n"); };
+            const QString output = text(program.readAllStandardOutput()),
+                          errors = text(program.readAllStandardError());
+            QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(said))
+                         .match(status ? errors : output)
+                         .hasMatch(),
+                qPrintable(arguments.join(' ') + ": " + output + errors));
+            QVERIFY((status ? output : errors).isEmpty());
+        }
     }
 };
 

@@ -1,6 +1,5 @@
-// The file layer and veyrith-npf on Windows, run under Wine in CI: names
-// outside any code page, the tool's wide command line, its wildcards and long
-// paths, the console's code page, and files Windows will not let a save write.
+// The file layer and veyrith-npf on Windows (under Wine in CI): wide names,
+// wildcards, long paths, the console's code page, and refused saves.
 #include "npf_test_support.h"
 
 #include "cli/console_output.h"
@@ -18,8 +17,7 @@ using npftools::sampleCharacter;
 
 class WindowsTest : public NpfFileTest {
 protected:
-    // The built tool run by the console's command interpreter from a wide
-    // command line; output holds what it printed. The test runs in bin/.
+    // The built tool run from a wide command line; output holds what it printed.
     int runTool(const std::vector<std::wstring>& arguments)
     {
         std::wstring line = VEYRITH_NPF_TOOL;
@@ -33,10 +31,8 @@ protected:
     std::string output;
 };
 
-// A folder and files named in several scripts: the document reaches each
-// through the path made from UTF-8, as the tool does, byte for byte; the tool
-// takes such names and a name value on its command line, prints UTF-8 and
-// stores the name in Windows-1252.
+// Names in several scripts reach the document through UTF-8 paths, as the tool's
+// do; the tool takes them on its command line, prints UTF-8, stores Windows-1252.
 TEST_F(WindowsTest, NamesOutsideTheCodePage)
 {
     const auto folder = directory / L"Zoë-Жук-世界-😀";
@@ -50,17 +46,12 @@ TEST_F(WindowsTest, NamesOutsideTheCodePage)
         EXPECT_EQ(document.record, sampleCharacter());
         EXPECT_EQ(readFileBytes(folder / name), original);
     }
-    const auto a = folder / L"Жук.npf";
-    const auto b = folder / L"😀.npf";
-    const auto missing = folder / L"世界-missing.npf";
-    const std::vector<std::tuple<std::vector<std::wstring>, int, std::string>> rows{
-        {{L"diff", a, b}, 0, ""},
-        {{L"set", a, L"characterName=Zoë"}, 0, ""},
-        {{L"show", a}, 0, "characterName      Zo\xC3\xAB\r\n"},
+    const auto a = folder / L"Жук.npf", b = folder / L"😀.npf", missing = folder / L"世界-missing.npf";
+    const std::vector<std::tuple<std::vector<std::wstring>, int, std::string>> rows{{{L"diff", a, b}, 0, ""},
+        {{L"set", a, L"characterName=Zoë"}, 0, ""}, {{L"show", a}, 0, "characterName      Zo\xC3\xAB\r\n"},
         {{L"diff", a, b}, 1, "characterName: \"Zo\xC3\xAB\" -> \"Mireille Vasquez\"\r\n"},
         {{L"set", a, L"characterName=Жук"}, 2, "characterName: "}, // not in Windows-1252
-        {{L"show", missing}, 1, npf::utf8Of(missing) + ": No such file."},
-    };
+        {{L"show", missing}, 1, npf::utf8Of(missing) + ": No such file."}};
     for (const auto& [arguments, status, printed] : rows) {
         EXPECT_EQ(runTool(arguments), status) << output;
         EXPECT_NE(output.find(printed), std::string::npos) << output;
@@ -70,9 +61,8 @@ TEST_F(WindowsTest, NamesOutsideTheCodePage)
     EXPECT_EQ(readFileBytes(a), buildNpfBytes(named, 1000));
 }
 
-// The tool expands '*' and '?' itself: in either slash direction, ignoring
-// case, in name order, '?' standing for a whole character, in folders past
-// 260 characters too. A pattern matching nothing is a missing file.
+// The tool expands '*' and '?' itself, either slash, ignoring case, in name
+// order, past 260 characters too; a pattern matching nothing is a missing file.
 TEST_F(WindowsTest, WildcardsAndLongPaths)
 {
     const auto folder = directory / L"Zoë-Жук";
@@ -100,8 +90,7 @@ TEST_F(WindowsTest, WildcardsAndLongPaths)
         {{L"show", (folder / L"?.npf").native()}, 0, {"characterName      Mireille Vasquez\r\n"}},
         {{L"show", (folder / L"*.xyz").native()}, 1, {npf::utf8Of(folder / L"*.xyz") + ": No such file."}},
         {{L"set", (longFolder / L"a.npf").native(), L"cash=5"}, 0, {}},
-        {{L"show", (longFolder / L"*.npf").native()}, 0, {"cash               5\r\n"}},
-    };
+        {{L"show", (longFolder / L"*.npf").native()}, 0, {"cash               5\r\n"}}};
     for (const auto& [arguments, status, printed] : rows) {
         EXPECT_EQ(runTool(arguments), status) << output;
         std::size_t at = 0;
@@ -116,8 +105,7 @@ TEST_F(WindowsTest, WildcardsAndLongPaths)
         EXPECT_TRUE(RemoveDirectoryW(systemPathOf(*level).c_str()));
 }
 
-// A console takes UTF-8 while the tool writes to it, and gets its page back;
-// a console the tool does not write to is left alone.
+// A console the tool writes to takes UTF-8 for the run only; others are left alone.
 TEST_F(WindowsTest, ConsoleTakesUtf8ForTheRunOnly)
 {
     const auto openConsole = [] {
@@ -153,8 +141,7 @@ TEST_F(WindowsTest, ConsoleTakesUtf8ForTheRunOnly)
     CloseHandle(console);
 }
 
-// A save Windows refuses says so and leaves every byte: a file another
-// handle holds without sharing, and one with the read-only attribute.
+// A save refused (a file held without sharing, or read-only) says so and leaves every byte.
 TEST_F(WindowsTest, RefusedSavesLoseNothing)
 {
     const auto original = buildNpfBytes(sampleCharacter(), 1000);

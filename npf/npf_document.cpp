@@ -10,16 +10,22 @@ namespace npf {
 
 namespace {
 
-// Why a stream did not open: the C runtime leaves the system's reason in errno.
+// Only regular files are ever opened: a FIFO or a device could block the
+// editor or answer with bytes that are not a file's. The answer holds the
+// file's size, or why it could not be opened; on a failed open the C runtime
+// leaves the system's reason in errno.
 template <typename Stream>
-FileFault openFault(
+FileFacts openRegularFile(
     Stream& stream, const std::filesystem::path& path, std::ios::openmode mode, FileFault fallback)
 {
+    FileFacts facts = factsOf(path);
+    if (facts.fault != FileFault::none)
+        return facts;
     errno = 0;
     stream.open(systemPathOf(path), mode);
-    if (stream.is_open())
-        return FileFault::none;
-    return faultOfError(std::error_code(errno, std::generic_category()), fallback);
+    if (!stream.is_open())
+        facts.fault = faultOfError(std::error_code(errno, std::generic_category()), fallback);
+    return facts;
 }
 
 } // namespace
@@ -35,16 +41,12 @@ std::string utf8Of(const std::filesystem::path& path)
     return std::string(text.begin(), text.end());
 }
 
-// Only regular files are ever opened: a FIFO or a device could block the
-// editor or answer with bytes that are not a file's.
 FileResult NpfDocument::checkHeader() const
 {
-    if (const FileFacts facts = factsOf(filePath); facts.fault != FileFault::none)
-        return {facts.fault};
     std::ifstream stream;
-    if (const FileFault fault = openFault(stream, filePath, std::ios::binary, FileFault::readFailed);
-        fault != FileFault::none)
-        return {fault};
+    if (const FileFacts facts = openRegularFile(stream, filePath, std::ios::binary, FileFault::readFailed);
+        facts.fault != FileFault::none)
+        return {facts.fault};
     std::array<char, headerSize> header{};
     if (!stream.read(header.data(), header.size()))
         return {stream.bad() ? FileFault::readFailed : FileFault::notNpf};
@@ -53,13 +55,10 @@ FileResult NpfDocument::checkHeader() const
 
 FileResult NpfDocument::readFile()
 {
-    const FileFacts facts = factsOf(filePath);
+    std::ifstream stream;
+    const FileFacts facts = openRegularFile(stream, filePath, std::ios::binary, FileFault::readFailed);
     if (facts.fault != FileFault::none)
         return {facts.fault};
-    std::ifstream stream;
-    if (const FileFault fault = openFault(stream, filePath, std::ios::binary, FileFault::readFailed);
-        fault != FileFault::none)
-        return {fault};
     if (!readFields(stream, record))
         return {facts.size < minimumFileSize ? FileFault::tooShort : FileFault::readFailed};
     readSize = facts.size;
@@ -68,14 +67,12 @@ FileResult NpfDocument::readFile()
 
 FileResult NpfDocument::saveFile()
 {
-    if (const FileFacts facts = factsOf(filePath); facts.fault != FileFault::none)
-        return {facts.fault};
     // Opening for update neither creates nor truncates the file.
     std::fstream stream;
     const auto mode = std::ios::in | std::ios::out | std::ios::binary;
-    if (const FileFault fault = openFault(stream, filePath, mode, FileFault::writeFailed);
-        fault != FileFault::none)
-        return {fault};
+    if (const FileFacts facts = openRegularFile(stream, filePath, mode, FileFault::writeFailed);
+        facts.fault != FileFault::none)
+        return {facts.fault};
     const bool written = writeFields(stream, record);
     // Closing flushes what is still buffered; a failure there is a failed save.
     stream.close();

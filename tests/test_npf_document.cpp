@@ -5,7 +5,6 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 #include <optional>
@@ -235,19 +234,5 @@ TEST(NpfPaths, ExtendedLengthForm)
     for (const auto& [path, expected] : rows)
         EXPECT_TRUE(extendedLengthPath(path) == expected) << std::filesystem::path(path).string();
 }
-
-#ifndef _WIN32
-// Permission bits stop a user but not root, who reads and writes anything.
-TEST_F(NpfDocumentTest, PermissionDeniedIsNamed)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "run as root, whom permission bits do not stop; the immutable row covers root";
-    NpfDocument document;
-    document.setPath(writeNpf(sampleFile(1000)));
-    ::chmod(document.path().c_str(), 0);
-    EXPECT_EQ(document.checkHeader().fault, FileFault::accessDenied);
-    EXPECT_EQ(document.saveFile().fault, FileFault::accessDenied);
-}
-#endif
 
 } // namespace

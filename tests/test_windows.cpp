@@ -1,8 +1,6 @@
 // The file layer and veyrith-npf on Windows (under Wine in CI): wide names,
-// wildcards, long paths, the console's code page, and refused saves.
+// wildcards, long paths and refused saves.
 #include "npf_test_support.h"
-
-#include "cli/console_output.h"
 
 #include <nlohmann/json.hpp>
 #include <windows.h>
@@ -103,42 +101,6 @@ TEST_F(WindowsTest, WildcardsAndLongPaths)
     EXPECT_TRUE(DeleteFileW(systemPathOf(longFolder / L"a.npf").c_str()));
     for (auto level = longFolders.rbegin(); level != longFolders.rend(); ++level)
         EXPECT_TRUE(RemoveDirectoryW(systemPathOf(*level).c_str()));
-}
-
-// A console the tool writes to takes UTF-8 for the run only; others are left alone.
-TEST_F(WindowsTest, ConsoleTakesUtf8ForTheRunOnly)
-{
-    const auto openConsole = [] {
-        return CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-            nullptr, OPEN_EXISTING, 0, nullptr);
-    };
-    HANDLE console = openConsole();
-    if (console == INVALID_HANDLE_VALUE && AllocConsole())
-        console = openConsole();
-    const HANDLE file
-        = CreateFileW((directory / "out.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE), errors = GetStdHandle(STD_ERROR_HANDLE);
-    const UINT page = GetConsoleOutputCP();
-    using Row = std::tuple<HANDLE, HANDLE, UINT>; // standard output, standard error, the page during the run
-    std::vector<Row> rows{{file, file, page}};
-    if (console != INVALID_HANDLE_VALUE && SetConsoleOutputCP(437))
-        rows = {{file, file, 437}, {console, file, 65001}, {file, console, 65001}};
-    const UINT before = GetConsoleOutputCP();
-    for (const auto& [out, err, during] : rows) {
-        SetStdHandle(STD_OUTPUT_HANDLE, out);
-        SetStdHandle(STD_ERROR_HANDLE, err);
-        {
-            const cli::Utf8Console utf8;
-            EXPECT_EQ(GetConsoleOutputCP(), during);
-        }
-        EXPECT_EQ(GetConsoleOutputCP(), before);
-    }
-    SetStdHandle(STD_OUTPUT_HANDLE, output);
-    SetStdHandle(STD_ERROR_HANDLE, errors);
-    CloseHandle(file);
-    if (console == INVALID_HANDLE_VALUE)
-        GTEST_SKIP() << "no console can be made here (Wine without a display): only a file was checked";
-    CloseHandle(console);
 }
 
 // A save refused (a file held without sharing, or read-only) says so and leaves every byte.

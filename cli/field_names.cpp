@@ -77,11 +77,10 @@ std::vector<std::string_view> nearestNames(std::string_view typed, std::span<con
     }
     std::stable_sort(
         near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    near.resize(std::min(near.size(), mostSuggested));
     std::vector<std::string_view> nearest;
-    for (const auto& [distance, name] : near) {
-        if (nearest.size() < mostSuggested)
-            nearest.push_back(name);
-    }
+    for (const auto& [distance, name] : near)
+        nearest.push_back(name);
     return nearest;
 }
 

@@ -18,7 +18,8 @@ enum class FileFault {
     notNpf, // no supported header
     tooShort, // too small to hold every field
     readFailed,
-    writeFailed, // a write or the flush failed, or the file no longer holds every field
+    writeFailed, // the system failed a write or the flush
+    changedSinceRead, // no longer the supported file, holding every field, that was read
 };
 
 // What the file's operations answer: true on success, otherwise why not.

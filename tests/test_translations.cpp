@@ -59,7 +59,7 @@ QStringList faultsOf(QWidget* window)
     QStringList faults;
     QMap<QWidget*, QMap<QString, QString>> accelerators;
     const auto accelerator = [&](QWidget* scope, const QString& text) {
-        const QString key = QKeySequence::mnemonic(text).toString().toLower();
+        const QString key = QKeySequence::mnemonic(text).toString().remove("Alt+");
         if (key.isEmpty())
             return;
         if (accelerators[scope].contains(key))

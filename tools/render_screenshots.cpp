@@ -22,7 +22,8 @@ int main(int argc, char** argv)
     dialog.show();
     dialog.loadCharacter(QString::fromLocal8Bit(argv[1]));
     const QDir output(QString::fromLocal8Bit(argv[2]));
-    const QString suffix = language.isEmpty() ? QStringLiteral(".png") : QLatin1Char('.') + language + QStringLiteral(".png");
+    const QString suffix
+        = language.isEmpty() ? QStringLiteral(".png") : QLatin1Char('.') + language + QStringLiteral(".png");
     const QStringList names{"main-page" + suffix, "stats-page" + suffix};
     for (int page = 0; page < names.size(); ++page) {
         dialog.findChild<QTabWidget*>()->setCurrentIndex(page);

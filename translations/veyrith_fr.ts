@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Name</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Clan:</source>
-        <translation>Clan :</translation>
+        <translation>Clan&#xa0;:</translation>
     </message>
     <message>
         <source>Clan</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>Race:</source>
-        <translation>Race :</translation>
+        <translation>Race&#xa0;:</translation>
     </message>
     <message>
         <source>Race</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Model:</source>
-        <translation>Modèle :</translation>
+        <translation>Modèle&#xa0;:</translation>
     </message>
     <message>
         <source>Model</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>ActorFlags:</source>
-        <translation>Indicateurs :</translation>
+        <translation>Indicateurs&#xa0;:</translation>
     </message>
     <message>
         <source>ActorFlags</source>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Cash:</source>
-        <translation>Argent :</translation>
+        <translation>Argent&#xa0;:</translation>
     </message>
     <message>
         <source>Cash</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Warning: Veyrith still contains some bugs so before saving</source>
-        <translation>Attention : Veyrith a encore des bogues ; avant d&apos;enregistrer,</translation>
+        <translation>Attention&#xa0;: Veyrith a encore des bogues ; avant d&apos;enregistrer,</translation>
     </message>
     <message>
         <source>your character please check if the initial values were correct.</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Generation:</source>
-        <translation>Génération :</translation>
+        <translation>Génération&#xa0;:</translation>
     </message>
     <message>
         <source>Generation</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Health:</source>
-        <translation>Santé :</translation>
+        <translation>Santé&#xa0;:</translation>
     </message>
     <message>
         <source>Health</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Mana:</source>
-        <translation>Mana :</translation>
+        <translation>Mana&#xa0;:</translation>
     </message>
     <message>
         <source>Mana</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Blood:</source>
-        <translation>Sang :</translation>
+        <translation>Sang&#xa0;:</translation>
     </message>
     <message>
         <source>Blood</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>BloodRating:</source>
-        <translation>Indice de sang :</translation>
+        <translation>Indice de sang&#xa0;:</translation>
     </message>
     <message>
         <source>BloodRating</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Faith:</source>
-        <translation>Foi :</translation>
+        <translation>Foi&#xa0;:</translation>
     </message>
     <message>
         <source>Faith</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Humanity:</source>
-        <translation>Humanité :</translation>
+        <translation>Humanité&#xa0;:</translation>
     </message>
     <message>
         <source>Humanity</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Total XP:</source>
-        <translation>Total d&apos;XP :</translation>
+        <translation>Total d&apos;XP&#xa0;:</translation>
     </message>
     <message>
         <source>Total XP</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>Strength:</source>
-        <translation>Force :</translation>
+        <translation>Force&#xa0;:</translation>
     </message>
     <message>
         <source>Strength</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Dexterity:</source>
-        <translation>Dextérité :</translation>
+        <translation>Dextérité&#xa0;:</translation>
     </message>
     <message>
         <source>Dexterity</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Stamina:</source>
-        <translation>Vigueur :</translation>
+        <translation>Vigueur&#xa0;:</translation>
     </message>
     <message>
         <source>Stamina</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>Perception:</source>
-        <translation>Perception :</translation>
+        <translation>Perception&#xa0;:</translation>
     </message>
     <message>
         <source>Perception</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>Intelligence:</source>
-        <translation>Intelligence :</translation>
+        <translation>Intelligence&#xa0;:</translation>
     </message>
     <message>
         <source>Intelligence</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Wits:</source>
-        <translation>Astuce :</translation>
+        <translation>Astuce&#xa0;:</translation>
     </message>
     <message>
         <source>Wits</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Charisma:</source>
-        <translation>Charisme :</translation>
+        <translation>Charisme&#xa0;:</translation>
     </message>
     <message>
         <source>Charisma</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Manipulation:</source>
-        <translation>Manipulation :</translation>
+        <translation>Manipulation&#xa0;:</translation>
     </message>
     <message>
         <source>Manipulation</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>Appearance:</source>
-        <translation>Apparence :</translation>
+        <translation>Apparence&#xa0;:</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Soaks:</source>
-        <translation>Encaissement :</translation>
+        <translation>Encaissement&#xa0;:</translation>
     </message>
     <message>
         <source>Fire</source>

@@ -28,15 +28,18 @@ EditorCommandLine readEditorCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     // "-platform" is one unknown option, not eight unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(Texts::tr("Edits the character files (.npf) of a vampire role-playing game."));
+    parser.setApplicationDescription(
+        Texts::tr("Edits the character files (.npf) of a vampire role-playing game."));
     // Qt's own help option would add --help-all, which lists options the editor refuses.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, Texts::tr("Shows this help."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")}, Texts::tr("Shows this help."));
     const QCommandLineOption version(
         {QStringLiteral("v"), QStringLiteral("version")}, Texts::tr("Shows the version."));
     parser.addOption(help);
     parser.addOption(version);
     const QString file = Texts::tr("FILE", "the name of the one argument in the usage");
-    parser.addPositionalArgument(file, Texts::tr("The character file to open."), QLatin1Char('[') + file + QLatin1Char(']'));
+    parser.addPositionalArgument(
+        file, Texts::tr("The character file to open."), QLatin1Char('[') + file + QLatin1Char(']'));
 
     if (!parser.parse(arguments))
         return refusal(parser.errorText(), parser);

@@ -109,7 +109,8 @@ void EditorDialog::createMenus()
 QUrl EditorDialog::guideUrl()
 {
     const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/" VEYRITH_GUIDE_FROM_BIN);
-    return QUrl::fromLocalFile(editor_language::fileInLanguage(QDir::cleanPath(path), editor_language::inUse()));
+    return QUrl::fromLocalFile(
+        editor_language::fileInLanguage(QDir::cleanPath(path), editor_language::inUse()));
 }
 
 void EditorDialog::buildCaption()

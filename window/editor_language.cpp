@@ -47,7 +47,8 @@ QString use(QCoreApplication& application, const QStringList& uiLanguages)
             continue;
         for (const QString& catalog : {editorCatalog, QStringLiteral("qtbase_")}) {
             auto* translator = new QTranslator(&application);
-            if (translator->load(catalog + code, catalogFolder) && QCoreApplication::installTranslator(translator))
+            if (translator->load(catalog + code, catalogFolder)
+                && QCoreApplication::installTranslator(translator))
                 installed << translator;
             else
                 delete translator;

@@ -63,7 +63,8 @@ void MainPage::showValues(const PageValues& values)
 {
     selectEntry(ui->raceCombo, static_cast<int>(editing::raceEntries.size()), values.raceChoice,
         translatedText(editing::unknownRaceEntry.data()));
-    selectEntry(ui->modelCombo, editing::ModelTable::rowCount, values.modelChoice, textOfBytes(values.modelId));
+    selectEntry(
+        ui->modelCombo, editing::ModelTable::rowCount, values.modelChoice, textOfBytes(values.modelId));
     showActorFlags(values.actorFlags);
     exchange.show(values);
 }

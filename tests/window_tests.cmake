@@ -60,5 +60,5 @@ if(WIN32)
     add_test(NAME windows_smoke
         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows_smoke.sh $<TARGET_FILE:veyrith>
                 ${PROJECT_SOURCE_DIR}/samples/mireille.npf ${CMAKE_BINARY_DIR}/wine-prefix)
-    set_tests_properties(windows_smoke PROPERTIES TIMEOUT 120)
+    set_tests_properties(windows_smoke PROPERTIES TIMEOUT 120 ENVIRONMENT "LANG=C.UTF-8;LANGUAGE=;LC_ALL=;LC_MESSAGES=")
 endif()

@@ -148,7 +148,8 @@ private slots:
         AboutDialog englishAbout(prompts, {});
         const QSize window = shownAt(englishWindow, {}), about = shownAt(englishAbout, {});
 
-        QCOMPARE(editor_language::use(*qApp, {language + "-CH", "en"}), language);
+        QCOMPARE(
+            editor_language::use(*qApp, {language.isEmpty() ? "en-US" : language + "-CH", "de"}), language);
         EditorDialog dialog;
         AboutDialog box(prompts, {});
         shownAt(dialog, window);

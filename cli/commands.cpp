@@ -196,6 +196,7 @@ int diffCharacters(const std::string& pathA, const std::string& pathB, std::ostr
 {
     npf::NpfDocument a;
     npf::NpfDocument b;
+    // Both are read, so that each one that fails is reported.
     const bool readA = load(a, pathA, err);
     if (!load(b, pathB, err) || !readA)
         return diffTrouble;

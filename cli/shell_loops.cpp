@@ -53,8 +53,8 @@ std::string setLoops(std::span<const std::string> files, std::span<const std::st
     const std::string fileList = shellWords(files, "=", " ").value_or("FILE...");
     const std::string pathList = shellWords(files, "=", ", ").value_or("FILE...");
     const auto words = shellWords(changes, "*?", " ");
-    // After "--" a change that begins with '-' is never taken for an option;
-    // PowerShell passes "--" on only when it is quoted.
+    // After "--" a change that begins with '-' is never taken for an option.
+    // Windows PowerShell may drop an unquoted "--" before a program's arguments.
     const bool separate = words && std::any_of(changes.begin(), changes.end(), [](const std::string& c) {
         return c.starts_with('-');
     });

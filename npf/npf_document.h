@@ -1,6 +1,7 @@
 #pragma once
 
 #include "character_record.h"
+#include "file_access.h"
 #include "file_system.h"
 #include "npf_layout.h"
 
@@ -35,6 +36,8 @@ public:
     // file large enough to hold every field; otherwise nothing is written. The
     // file's size and every byte outside the fields stay as they are.
     FileResult saveFile();
+    // The same through other calls than the system's (a test's failing ones, say).
+    FileResult saveFile(FileAccess& file);
 
     CharacterRecord record;
 

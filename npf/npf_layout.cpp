@@ -1,4 +1,5 @@
 #include "npf_layout.h"
+#include "file_access.h"
 #include "overloaded.h"
 
 #include <algorithm>
@@ -62,11 +63,34 @@ bool readBytes(std::istream& stream, std::uint64_t offset, std::span<char> out)
     return stream.good() && stream.gcount() == static_cast<std::streamsize>(out.size());
 }
 
-bool writeBytes(std::ostream& stream, std::uint64_t offset, std::span<const char> bytes)
+// A call that moved fewer bytes than asked goes on from where it stopped; an
+// interrupted one is asked again.
+bool readWhole(FileAccess& file, std::uint64_t offset, std::span<char> into)
 {
-    stream.seekp(static_cast<std::streamoff>(offset));
-    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return stream.good();
+    while (!into.empty()) {
+        const Transfer read = file.readAt(offset, into);
+        if (read.status == Transfer::Status::interrupted)
+            continue;
+        if (read.status == Transfer::Status::failed || read.bytes == 0 || read.bytes > into.size())
+            return false;
+        offset += read.bytes;
+        into = into.subspan(read.bytes);
+    }
+    return true;
+}
+
+bool writeWhole(FileAccess& file, std::uint64_t offset, std::span<const char> bytes)
+{
+    while (!bytes.empty()) {
+        const Transfer written = file.writeAt(offset, bytes);
+        if (written.status == Transfer::Status::interrupted)
+            continue;
+        if (written.status == Transfer::Status::failed || written.bytes == 0 || written.bytes > bytes.size())
+            return false;
+        offset += written.bytes;
+        bytes = bytes.subspan(written.bytes);
+    }
+    return true;
 }
 
 } // namespace
@@ -145,24 +169,24 @@ bool readFields(std::istream& stream, CharacterRecord& into)
     return true;
 }
 
-bool writeFields(std::iostream& stream, const CharacterRecord& record)
+FileResult writeFields(FileAccess& file, const CharacterRecord& record)
 {
     // The file may have changed since it was read. Write nothing unless it is
     // still an NPF file that holds every field whole.
-    const auto size = measureSize(stream);
+    const auto size = file.size();
     std::array<char, headerSize> header{};
-    if (!size || *size < minimumFileSize || !readBytes(stream, 0, header) || !isSupportedHeader(header))
-        return false;
+    if (!size || *size < minimumFileSize || !readWhole(file, 0, header) || !isSupportedHeader(header))
+        return {FileFault::writeFailed};
 
     std::array<char, textWidth> buffer{};
     for (const FieldLayout& field : npfFields) {
         const auto offset = field.offsetIn(*size);
         const std::span<char> bytes(buffer.data(), field.width());
         encodeField(field, record, bytes);
-        if (!offset || !writeBytes(stream, *offset, bytes))
-            return false;
+        if (!offset || !writeWhole(file, *offset, bytes))
+            return {FileFault::writeFailed};
     }
-    return stream.flush().good();
+    return {};
 }
 
 } // namespace npf

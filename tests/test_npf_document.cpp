@@ -63,17 +63,6 @@ std::vector<char> sampleFile(
     return bytes;
 }
 
-// A save whose flush fails is a failed save, though every write went into the buffer.
-TEST(NpfLayout, AFailedFlushIsAFailedSave)
-{
-    struct FailingFlush : std::stringbuf {
-        int sync() override { return -1; }
-    } buffer;
-    buffer.str(std::string(sampleFile(1000).data(), 1000));
-    std::iostream stream(&buffer);
-    EXPECT_FALSE(writeFields(stream, sampleCharacter()));
-}
-
 // A read takes the fixed fields (8 to 796) and the end fields (end-110 to
 // end-34), one read each and nothing else, whatever the size.
 TEST(NpfLayout, AReadTakesTwoRegionsWhateverTheSize)

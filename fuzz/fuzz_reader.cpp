@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the read has shown the file is long enough).
     const bool header = std::memcmp(data, "npf", 3) == 0 && std::memcmp(data + 4, "\5\0\0\0", 4) == 0;
     npftools::MemoryFile saved(bytes);
-    require(static_cast<bool>(npf::writeFields(saved, record)) == header, "the save disagrees with the header");
+    require(
+        static_cast<bool>(npf::writeFields(saved, record)) == header, "the save disagrees with the header");
     const std::string& after = saved.bytes;
     // The input with the saved field bytes laid over it: the same size, too.
     std::string outsideKept = bytes;

@@ -43,12 +43,14 @@ std::optional<std::uint64_t> SystemFile::size()
 
 Transfer SystemFile::readAt(std::uint64_t offset, std::span<char> into)
 {
-    return transferOf(::pread(static_cast<int>(handle), into.data(), into.size(), static_cast<off_t>(offset)));
+    return transferOf(
+        ::pread(static_cast<int>(handle), into.data(), into.size(), static_cast<off_t>(offset)));
 }
 
 Transfer SystemFile::writeAt(std::uint64_t offset, std::span<const char> bytes)
 {
-    return transferOf(::pwrite(static_cast<int>(handle), bytes.data(), bytes.size(), static_cast<off_t>(offset)));
+    return transferOf(
+        ::pwrite(static_cast<int>(handle), bytes.data(), bytes.size(), static_cast<off_t>(offset)));
 }
 
 // The file's size never changes, so the data alone need reach the device.

@@ -6,6 +6,7 @@
 #include <cassert>
 #include <istream>
 #include <limits>
+#include <vector>
 
 namespace npf {
 
@@ -39,21 +40,40 @@ constexpr std::uint64_t nearestToEnd()
 }
 
 // The two regions that hold every field, one from the start of the file and
-// one back from its end: the reader takes each with a single read, and never
-// more than these, whatever the file's size.
+// one back from its end: the reader and the writer take each with a single
+// call, and never more than these, whatever the file's size.
 constexpr std::uint64_t fixedRegionStart = startOfFixedFields();
-constexpr std::size_t fixedRegionSize = layout_detail::endOfFixedFields() - fixedRegionStart;
+constexpr std::uint64_t fixedRegionEnd = layout_detail::endOfFixedFields();
 constexpr std::uint64_t endRegionDistance = layout_detail::farthestFromEnd();
 constexpr std::size_t endRegionSize = endRegionDistance - nearestToEnd();
-static_assert(fixedRegionSize == 788 && endRegionSize == 76, "the regions the reader takes moved");
+static_assert(fixedRegionEnd - fixedRegionStart == 788 && endRegionSize == 76, "the regions moved");
 
-// Where a field's bytes lie among the two regions read.
-std::span<const char> bytesOf(
-    const FieldLayout& field, std::span<const char> fixedRegion, std::span<const char> endRegion)
+// Bytes of a file from offset on.
+struct Stretch {
+    std::uint64_t offset;
+    std::vector<char> bytes;
+};
+
+// The regions of a file of fileSize bytes (at least minimumFileSize), zero-filled:
+// one stretch where they touch or overlap, up to separateFieldsSize bytes.
+std::vector<Stretch> regionsOf(std::uint64_t fileSize)
 {
-    return field.anchor == Anchor::Start
-        ? fixedRegion.subspan(field.distance - fixedRegionStart, field.width())
-        : endRegion.subspan(endRegionDistance - field.distance, field.width());
+    assert(fileSize >= minimumFileSize);
+    const std::uint64_t endStart = fileSize - endRegionDistance;
+    const std::uint64_t endStop = endStart + endRegionSize;
+    if (endStart <= fixedRegionEnd)
+        return {{fixedRegionStart, std::vector<char>(std::max(fixedRegionEnd, endStop) - fixedRegionStart)}};
+    return {{fixedRegionStart, std::vector<char>(fixedRegionEnd - fixedRegionStart)},
+        {endStart, std::vector<char>(endRegionSize)}};
+}
+
+// Where a field's bytes lie among the regions of a file of fileSize bytes.
+std::span<char> bytesOf(const FieldLayout& field, std::vector<Stretch>& regions, std::uint64_t fileSize)
+{
+    const std::uint64_t offset = *field.offsetIn(fileSize);
+    Stretch& holder = offset >= regions.back().offset ? regions.back() : regions.front();
+    assert(offset + field.width() <= holder.offset + holder.bytes.size());
+    return std::span(holder.bytes).subspan(offset - holder.offset, field.width());
 }
 
 bool readBytes(std::istream& stream, std::uint64_t offset, std::span<char> out)
@@ -65,32 +85,47 @@ bool readBytes(std::istream& stream, std::uint64_t offset, std::span<char> out)
 
 // A call that moved fewer bytes than asked goes on from where it stopped; an
 // interrupted one is asked again.
-bool readWhole(FileAccess& file, std::uint64_t offset, std::span<char> into)
+template <typename Bytes, typename Call> bool transferWhole(Bytes bytes, std::uint64_t offset, Call call)
 {
-    while (!into.empty()) {
-        const Transfer read = file.readAt(offset, into);
-        if (read.status == Transfer::Status::interrupted)
+    while (!bytes.empty()) {
+        const Transfer moved = call(offset, bytes);
+        if (moved.status == Transfer::Status::interrupted)
             continue;
-        if (read.status == Transfer::Status::failed || read.bytes == 0 || read.bytes > into.size())
+        if (moved.status == Transfer::Status::failed || moved.bytes == 0 || moved.bytes > bytes.size())
             return false;
-        offset += read.bytes;
-        into = into.subspan(read.bytes);
+        offset += moved.bytes;
+        bytes = bytes.subspan(moved.bytes);
     }
     return true;
 }
 
-bool writeWhole(FileAccess& file, std::uint64_t offset, std::span<const char> bytes)
+bool readWhole(FileAccess& file, std::uint64_t offset, std::span<char> into)
 {
-    while (!bytes.empty()) {
-        const Transfer written = file.writeAt(offset, bytes);
-        if (written.status == Transfer::Status::interrupted)
-            continue;
-        if (written.status == Transfer::Status::failed || written.bytes == 0 || written.bytes > bytes.size())
-            return false;
-        offset += written.bytes;
-        bytes = bytes.subspan(written.bytes);
-    }
-    return true;
+    return transferWhole(
+        into, offset, [&](std::uint64_t at, std::span<char> rest) { return file.readAt(at, rest); });
+}
+
+bool writeWhole(FileAccess& file, const Stretch& stretch)
+{
+    return transferWhole(std::span<const char>(stretch.bytes), stretch.offset,
+        [&](std::uint64_t at, std::span<const char> rest) { return file.writeAt(at, rest); });
+}
+
+bool flushWhole(FileAccess& file)
+{
+    Transfer::Status status = Transfer::Status::interrupted;
+    while (status == Transfer::Status::interrupted)
+        status = file.flush();
+    return status == Transfer::Status::done;
+}
+
+// After a failed write or flush: the save has failed whatever these calls
+// answer, so they are tried and their answers left aside.
+void putBack(FileAccess& file, std::span<const Stretch> oldRegions)
+{
+    for (const Stretch& stretch : oldRegions)
+        writeWhole(file, stretch);
+    flushWhole(file);
 }
 
 } // namespace
@@ -157,14 +192,14 @@ bool readFields(std::istream& stream, CharacterRecord& into)
     const auto size = measureSize(stream);
     if (!size || *size < minimumFileSize)
         return false;
-    std::array<char, fixedRegionSize> fixedRegion{};
-    std::array<char, endRegionSize> endRegion{};
-    if (!readBytes(stream, fixedRegionStart, fixedRegion)
-        || !readBytes(stream, *size - endRegionDistance, endRegion))
-        return false;
+    std::vector<Stretch> regions = regionsOf(*size);
+    for (Stretch& region : regions) {
+        if (!readBytes(stream, region.offset, region.bytes))
+            return false;
+    }
     CharacterRecord read;
     for (const FieldLayout& field : npfFields)
-        decodeField(field, bytesOf(field, fixedRegion, endRegion), read);
+        decodeField(field, bytesOf(field, regions, *size), read);
     into = std::move(read);
     return true;
 }
@@ -174,17 +209,38 @@ FileResult writeFields(FileAccess& file, const CharacterRecord& record)
     // The file may have changed since it was read. Write nothing unless it is
     // still an NPF file that holds every field whole.
     const auto size = file.size();
+    if (!size)
+        return {FileFault::readFailed};
+    if (*size < minimumFileSize)
+        return {FileFault::changedSinceRead};
     std::array<char, headerSize> header{};
-    if (!size || *size < minimumFileSize || !readWhole(file, 0, header) || !isSupportedHeader(header))
-        return {FileFault::writeFailed};
+    if (!readWhole(file, 0, header))
+        return {FileFault::readFailed};
+    if (!isSupportedHeader(header))
+        return {FileFault::changedSinceRead};
+    // Every byte the save writes is read before the first write, to be put back on failure.
+    std::vector<Stretch> old = regionsOf(*size);
+    for (Stretch& region : old) {
+        if (!readWhole(file, region.offset, region.bytes))
+            return {FileFault::readFailed};
+    }
 
-    std::array<char, textWidth> buffer{};
-    for (const FieldLayout& field : npfFields) {
-        const auto offset = field.offsetIn(*size);
-        const std::span<char> bytes(buffer.data(), field.width());
-        encodeField(field, record, bytes);
-        if (!offset || !writeWhole(file, *offset, bytes))
+    // What the fifty-one writes in the table's order would leave: where fields
+    // share bytes (files under separateFieldsSize bytes), the later one wins.
+    std::vector<Stretch> updated = old;
+    for (const FieldLayout& field : npfFields)
+        encodeField(field, record, bytesOf(field, updated, *size));
+
+    // All or nothing, and on the device before it says so.
+    for (std::size_t i = 0; i < updated.size(); ++i) {
+        if (!writeWhole(file, updated[i])) {
+            putBack(file, std::span(old).first(i + 1)); // the failed write may have left part of its bytes
             return {FileFault::writeFailed};
+        }
+    }
+    if (!flushWhole(file)) {
+        putBack(file, old);
+        return {FileFault::writeFailed};
     }
     return {};
 }

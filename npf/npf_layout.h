@@ -176,9 +176,11 @@ bool readFields(std::istream& stream, CharacterRecord& into);
 
 class FileAccess;
 
-// Every field written in place into the open file. Nothing is written unless
-// it still holds a supported header and every field whole; bytes outside the
-// fields and the size stay as they are.
+// Every field written in place into the open file, all or nothing: nothing is
+// written unless it still holds a supported header and every field whole
+// (changedSinceRead), and a failed write or flush puts the old bytes back as
+// far as the system lets it. Success means the system has flushed the file to
+// its device. Bytes outside the fields and the size stay as they are.
 FileResult writeFields(FileAccess& file, const CharacterRecord& record);
 
 } // namespace npf

@@ -53,7 +53,7 @@ Transfer SystemFile::writeAt(std::uint64_t offset, std::span<const char> bytes)
         ::pwrite(static_cast<int>(handle), bytes.data(), bytes.size(), static_cast<off_t>(offset)));
 }
 
-// The file's size never changes, so the data alone need reach the device.
+// A save never changes the size, so its data alone must reach the device.
 Transfer::Status SystemFile::flush()
 {
     return transferOf(::fdatasync(static_cast<int>(handle))).status;

@@ -74,7 +74,9 @@ npf::CharacterRecord sampleCharacter()
 
 npf::Transfer MemoryFile::readAt(std::uint64_t offset, std::span<char> into)
 {
-    const std::size_t count = offset < bytes.size() ? std::min(into.size(), bytes.size() - offset) : 0;
+    if (offset >= bytes.size())
+        return {npf::Transfer::Status::done, 0};
+    const std::size_t count = std::min<std::size_t>(into.size(), bytes.size() - offset);
     std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), count, into.begin());
     return {npf::Transfer::Status::done, count};
 }

@@ -1,12 +1,11 @@
 #include "file_system.h"
+#include "windows_errors.h"
 
 #include <windows.h>
 
 namespace npf {
 
-namespace {
-
-FileFault faultOfWindowsError(DWORD error)
+FileFault faultOfWindowsError(unsigned long error)
 {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -29,8 +28,6 @@ FileFault faultOfWindowsError(DWORD error)
         return FileFault::readFailed;
     }
 }
-
-} // namespace
 
 // Asked of the handle rather than through stat, which the C runtime refuses
 // for \\?\ paths; only attributes are opened, so a file another program holds

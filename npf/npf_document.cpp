@@ -67,16 +67,19 @@ FileResult NpfDocument::readFile()
 
 FileResult NpfDocument::saveFile()
 {
-    // Opening for update neither creates nor truncates the file.
-    std::fstream stream;
-    const auto mode = std::ios::in | std::ios::out | std::ios::binary;
-    if (const FileFacts facts = openRegularFile(stream, filePath, mode, FileFault::writeFailed);
-        facts.fault != FileFault::none)
+    SystemFile file;
+    return saveFile(file);
+}
+
+FileResult NpfDocument::saveFile(FileAccess& file)
+{
+    if (const FileFacts facts = factsOf(filePath); facts.fault != FileFault::none)
         return {facts.fault};
-    const bool written = writeFields(stream, record);
-    // Closing flushes what is still buffered; a failure there is a failed save.
-    stream.close();
-    return {written && !stream.fail() ? FileFault::none : FileFault::writeFailed};
+    if (const FileFault fault = file.open(filePath); fault != FileFault::none)
+        return {fault};
+    const FileResult result = writeFields(file, record);
+    file.close();
+    return result;
 }
 
 } // namespace npf

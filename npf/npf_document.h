@@ -1,6 +1,7 @@
 #pragma once
 
 #include "character_record.h"
+#include "file_access.h"
 #include "file_system.h"
 #include "npf_layout.h"
 
@@ -31,10 +32,14 @@ public:
     // The file's size at the last successful read.
     std::uint64_t sizeAtRead() const { return readSize; }
 
-    // Writes every field back in place. The file must still be a supported NPF
-    // file large enough to hold every field; otherwise nothing is written. The
-    // file's size and every byte outside the fields stay as they are.
+    // Writes every field back in place, all or nothing, and has the system put
+    // the file on its device before it succeeds. The file must still be a
+    // supported NPF file large enough to hold every field; otherwise nothing is
+    // written (changedSinceRead). The size and every byte outside the fields
+    // stay as they are.
     FileResult saveFile();
+    // The same through other calls than the system's (a test's failing ones, say).
+    FileResult saveFile(FileAccess& file);
 
     CharacterRecord record;
 

@@ -1,10 +1,12 @@
 #include "npf_layout.h"
+#include "file_access.h"
 #include "overloaded.h"
 
 #include <algorithm>
 #include <cassert>
 #include <istream>
 #include <limits>
+#include <vector>
 
 namespace npf {
 
@@ -38,21 +40,40 @@ constexpr std::uint64_t nearestToEnd()
 }
 
 // The two regions that hold every field, one from the start of the file and
-// one back from its end: the reader takes each with a single read, and never
-// more than these, whatever the file's size.
+// one back from its end: the reader and the writer take each with a single
+// call, and never more than these, whatever the file's size.
 constexpr std::uint64_t fixedRegionStart = startOfFixedFields();
-constexpr std::size_t fixedRegionSize = layout_detail::endOfFixedFields() - fixedRegionStart;
+constexpr std::uint64_t fixedRegionEnd = layout_detail::endOfFixedFields();
 constexpr std::uint64_t endRegionDistance = layout_detail::farthestFromEnd();
 constexpr std::size_t endRegionSize = endRegionDistance - nearestToEnd();
-static_assert(fixedRegionSize == 788 && endRegionSize == 76, "the regions the reader takes moved");
+static_assert(fixedRegionEnd - fixedRegionStart == 788 && endRegionSize == 76, "the regions moved");
 
-// Where a field's bytes lie among the two regions read.
-std::span<const char> bytesOf(
-    const FieldLayout& field, std::span<const char> fixedRegion, std::span<const char> endRegion)
+// Bytes of a file from offset on.
+struct Stretch {
+    std::uint64_t offset;
+    std::vector<char> bytes;
+};
+
+// The regions of a file of fileSize bytes (at least minimumFileSize), zero-filled:
+// one stretch where they touch or overlap, up to separateFieldsSize bytes.
+std::vector<Stretch> regionsOf(std::uint64_t fileSize)
 {
-    return field.anchor == Anchor::Start
-        ? fixedRegion.subspan(field.distance - fixedRegionStart, field.width())
-        : endRegion.subspan(endRegionDistance - field.distance, field.width());
+    assert(fileSize >= minimumFileSize);
+    const std::uint64_t endStart = fileSize - endRegionDistance;
+    const std::uint64_t endStop = endStart + endRegionSize;
+    if (endStart <= fixedRegionEnd)
+        return {{fixedRegionStart, std::vector<char>(std::max(fixedRegionEnd, endStop) - fixedRegionStart)}};
+    return {{fixedRegionStart, std::vector<char>(fixedRegionEnd - fixedRegionStart)},
+        {endStart, std::vector<char>(endRegionSize)}};
+}
+
+// Where a field's bytes lie among the regions of a file of fileSize bytes.
+std::span<char> bytesOf(const FieldLayout& field, std::vector<Stretch>& regions, std::uint64_t fileSize)
+{
+    const std::uint64_t offset = *field.offsetIn(fileSize);
+    Stretch& holder = offset >= regions.back().offset ? regions.back() : regions.front();
+    assert(offset + field.width() <= holder.offset + holder.bytes.size());
+    return std::span(holder.bytes).subspan(offset - holder.offset, field.width());
 }
 
 bool readBytes(std::istream& stream, std::uint64_t offset, std::span<char> out)
@@ -62,11 +83,49 @@ bool readBytes(std::istream& stream, std::uint64_t offset, std::span<char> out)
     return stream.good() && stream.gcount() == static_cast<std::streamsize>(out.size());
 }
 
-bool writeBytes(std::ostream& stream, std::uint64_t offset, std::span<const char> bytes)
+// A call that moved fewer bytes than asked goes on from where it stopped; an
+// interrupted one is asked again.
+template <typename Bytes, typename Call> bool transferWhole(Bytes bytes, std::uint64_t offset, Call call)
 {
-    stream.seekp(static_cast<std::streamoff>(offset));
-    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return stream.good();
+    while (!bytes.empty()) {
+        const Transfer moved = call(offset, bytes);
+        if (moved.status == Transfer::Status::interrupted)
+            continue;
+        if (moved.status == Transfer::Status::failed || moved.bytes == 0 || moved.bytes > bytes.size())
+            return false;
+        offset += moved.bytes;
+        bytes = bytes.subspan(moved.bytes);
+    }
+    return true;
+}
+
+bool readWhole(FileAccess& file, std::uint64_t offset, std::span<char> into)
+{
+    return transferWhole(
+        into, offset, [&](std::uint64_t at, std::span<char> rest) { return file.readAt(at, rest); });
+}
+
+bool writeWhole(FileAccess& file, const Stretch& stretch)
+{
+    return transferWhole(std::span<const char>(stretch.bytes), stretch.offset,
+        [&](std::uint64_t at, std::span<const char> rest) { return file.writeAt(at, rest); });
+}
+
+bool flushWhole(FileAccess& file)
+{
+    Transfer::Status status = Transfer::Status::interrupted;
+    while (status == Transfer::Status::interrupted)
+        status = file.flush();
+    return status == Transfer::Status::done;
+}
+
+// After a failed write or flush: the save has failed whatever these calls
+// answer, so they are tried and their answers left aside.
+void putBack(FileAccess& file, std::span<const Stretch> oldRegions)
+{
+    for (const Stretch& stretch : oldRegions)
+        writeWhole(file, stretch);
+    flushWhole(file);
 }
 
 } // namespace
@@ -133,36 +192,57 @@ bool readFields(std::istream& stream, CharacterRecord& into)
     const auto size = measureSize(stream);
     if (!size || *size < minimumFileSize)
         return false;
-    std::array<char, fixedRegionSize> fixedRegion{};
-    std::array<char, endRegionSize> endRegion{};
-    if (!readBytes(stream, fixedRegionStart, fixedRegion)
-        || !readBytes(stream, *size - endRegionDistance, endRegion))
-        return false;
+    std::vector<Stretch> regions = regionsOf(*size);
+    for (Stretch& region : regions) {
+        if (!readBytes(stream, region.offset, region.bytes))
+            return false;
+    }
     CharacterRecord read;
     for (const FieldLayout& field : npfFields)
-        decodeField(field, bytesOf(field, fixedRegion, endRegion), read);
+        decodeField(field, bytesOf(field, regions, *size), read);
     into = std::move(read);
     return true;
 }
 
-bool writeFields(std::iostream& stream, const CharacterRecord& record)
+FileResult writeFields(FileAccess& file, const CharacterRecord& record)
 {
     // The file may have changed since it was read. Write nothing unless it is
     // still an NPF file that holds every field whole.
-    const auto size = measureSize(stream);
+    const auto size = file.size();
+    if (!size)
+        return {FileFault::readFailed};
+    if (*size < minimumFileSize)
+        return {FileFault::changedSinceRead};
     std::array<char, headerSize> header{};
-    if (!size || *size < minimumFileSize || !readBytes(stream, 0, header) || !isSupportedHeader(header))
-        return false;
-
-    std::array<char, textWidth> buffer{};
-    for (const FieldLayout& field : npfFields) {
-        const auto offset = field.offsetIn(*size);
-        const std::span<char> bytes(buffer.data(), field.width());
-        encodeField(field, record, bytes);
-        if (!offset || !writeBytes(stream, *offset, bytes))
-            return false;
+    if (!readWhole(file, 0, header))
+        return {FileFault::readFailed};
+    if (!isSupportedHeader(header))
+        return {FileFault::changedSinceRead};
+    // Every byte the save writes is read before the first write, to be put back on failure.
+    std::vector<Stretch> old = regionsOf(*size);
+    for (Stretch& region : old) {
+        if (!readWhole(file, region.offset, region.bytes))
+            return {FileFault::readFailed};
     }
-    return stream.flush().good();
+
+    // What the fifty-one writes in the table's order would leave: where fields
+    // share bytes (files under separateFieldsSize bytes), the later one wins.
+    std::vector<Stretch> updated = old;
+    for (const FieldLayout& field : npfFields)
+        encodeField(field, record, bytesOf(field, updated, *size));
+
+    // All or nothing, and on the device before it says so.
+    for (std::size_t i = 0; i < updated.size(); ++i) {
+        if (!writeWhole(file, updated[i])) {
+            putBack(file, std::span(old).first(i + 1)); // the failed write may have left part of its bytes
+            return {FileFault::writeFailed};
+        }
+    }
+    if (!flushWhole(file)) {
+        putBack(file, old);
+        return {FileFault::writeFailed};
+    }
+    return {};
 }
 
 } // namespace npf

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "character_record.h"
+#include "file_system.h"
 
 #include <algorithm>
 #include <array>
@@ -173,9 +174,13 @@ bool isSupportedHeader(std::span<const char> firstBytes);
 // all of them lay whole inside it. On failure into is left as it was.
 bool readFields(std::istream& stream, CharacterRecord& into);
 
-// Every field written in place. Nothing is written unless the stream still
-// holds a supported header and every field whole; bytes outside the fields and
-// the size stay as they are. True when every write and the flush succeeded.
-bool writeFields(std::iostream& stream, const CharacterRecord& record);
+class FileAccess;
+
+// Every field written in place into the open file, all or nothing: nothing is
+// written unless it still holds a supported header and every field whole
+// (changedSinceRead), and a failed write or flush puts the old bytes back as
+// far as the system lets it. Success means the system has flushed the file to
+// its device. Bytes outside the fields and the size stay as they are.
+FileResult writeFields(FileAccess& file, const CharacterRecord& record);
 
 } // namespace npf

@@ -72,6 +72,24 @@ npf::CharacterRecord sampleCharacter()
     return c;
 }
 
+npf::Transfer MemoryFile::readAt(std::uint64_t offset, std::span<char> into)
+{
+    if (offset >= bytes.size())
+        return {npf::Transfer::Status::done, 0};
+    const std::size_t count = std::min<std::size_t>(into.size(), bytes.size() - offset);
+    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), count, into.begin());
+    return {npf::Transfer::Status::done, count};
+}
+
+// As the system does, a write past the end makes the file longer.
+npf::Transfer MemoryFile::writeAt(std::uint64_t offset, std::span<const char> from)
+{
+    if (offset + from.size() > bytes.size())
+        bytes.resize(offset + from.size(), '\0');
+    std::ranges::copy(from, bytes.begin() + static_cast<std::ptrdiff_t>(offset));
+    return {npf::Transfer::Status::done, from.size()};
+}
+
 bool writeFileBytes(const std::filesystem::path& path, const std::vector<char>& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

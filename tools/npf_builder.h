@@ -1,6 +1,7 @@
 #pragma once
 
 #include "npf/character_record.h"
+#include "npf/file_access.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -17,6 +18,23 @@ std::vector<char> buildNpfBytes(const npf::CharacterRecord& record, std::size_t 
 
 // A plausible character: a name, a clan, a known model, stats in the tens and a few flags.
 npf::CharacterRecord sampleCharacter();
+
+// A file held in memory, for the writer on any bytes without a disk (the fuzzers).
+class MemoryFile final : public npf::FileAccess {
+public:
+    explicit MemoryFile(std::string content)
+        : bytes(std::move(content))
+    {
+    }
+    npf::FileFault open(const std::filesystem::path&) override { return npf::FileFault::none; }
+    std::optional<std::uint64_t> size() override { return bytes.size(); }
+    npf::Transfer readAt(std::uint64_t offset, std::span<char> into) override;
+    npf::Transfer writeAt(std::uint64_t offset, std::span<const char> from) override;
+    npf::Transfer::Status flush() override { return npf::Transfer::Status::done; }
+    void close() override { }
+
+    std::string bytes;
+};
 
 bool writeFileBytes(const std::filesystem::path& path, const std::vector<char>& bytes);
 std::vector<char> readFileBytes(const std::filesystem::path& path);

@@ -186,9 +186,7 @@ private slots:
         const QString translated = editor_language::fileInLanguage(guide, language);
         QCOMPARE(translated == guide, language.isEmpty());
         QCOMPARE(editor_language::fileInLanguage(guide, "la"), guide);
-        const QStringList outline = outlineOf(guide);
-        QVERIFY(outline.size() > 100);
-        QCOMPARE(outlineOf(translated), outline);
+        QCOMPARE(outlineOf(translated), outlineOf(guide));
     }
 
     // Only the row of the system's language runs; a C locale is English.

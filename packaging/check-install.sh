@@ -23,6 +23,10 @@ expected=(
     usr/share/icons/hicolor/48x48/apps/org.veyrith.Veyrith.png
     usr/share/icons/hicolor/scalable/apps/org.veyrith.Veyrith.svg
 )
+# The guide in every language the editor speaks, beside the English one.
+for catalog in "$(dirname "$0")"/../translations/veyrith_*.ts; do
+    language="$(basename "$catalog" .ts)" && expected+=("usr/share/veyrith/guide.${language#veyrith_}.html")
+done
 for path in "${expected[@]}"; do
     [[ -e "$prefix/$path" ]] || { echo "install: $path is missing" >&2; exit 1; }
 done

@@ -17,9 +17,9 @@ using npf::FloatBits;
 namespace {
 
 struct Prompts : UserPrompts {
-    void showMessage(Icon, const QString&, const QString& text) override { log << text; }
+    void showMessage(Icon, const QString&, const QString& text, const QString&) override { log << text; }
     QString chooseFileToOpen() override { return {}; }
-    void openUrl(const QUrl&) override { }
+    bool openUrl(const QUrl&) override { return true; }
     void runDialog(QDialog&) override { }
 
     QStringList log;

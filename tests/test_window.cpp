@@ -27,13 +27,19 @@ namespace {
 // what was shown or opened, answers Open with a scripted path, and hands a
 // dialog to meetDialog for a step to act on.
 struct RecordingPrompts : UserPrompts {
-    void showMessage(Icon icon, const QString& caption, const QString& text) override
+    void showMessage(
+        Icon icon, const QString& caption, const QString& text, const QString& informative) override
     {
         static const char* const icons[] = {"stop", "information", "exclamation"};
-        log << QString("%1 | %2 | %3").arg(icons[int(icon)], caption, text);
+        log << QString("%1 | %2 | %3").arg(icons[int(icon)], caption, text)
+                + (informative.isEmpty() ? QString() : " | " + informative);
     }
     QString chooseFileToOpen() override { return fileToOpen; }
-    void openUrl(const QUrl& url) override { log << "open " + url.toString(); }
+    bool openUrl(const QUrl& url) override
+    {
+        log << "open " + url.toString();
+        return urlOpens;
+    }
     void runDialog(QDialog& dialog) override
     {
         log << "dialog " + dialog.windowTitle();
@@ -42,6 +48,7 @@ struct RecordingPrompts : UserPrompts {
 
     QStringList log;
     QString fileToOpen;
+    bool urlOpens = true;
     std::function<void(QDialog&)> meetDialog = [](QDialog&) {};
 };
 
@@ -78,12 +85,30 @@ struct Editor {
         QStringLiteral("Zo\u00EB \u041F\u0451\u0442\u0440 \u4E16\u754C \U0001F987/hero.npf"));
     RecordingPrompts* prompts = new RecordingPrompts; // owned by the dialog
     EditorDialog dialog;
+    std::optional<fixtures::ImmutableFile> lock;
 };
 
 // Key: on the tab bar; Keys: where the focus is, Open answering the character's own file.
-enum class Do { Type, Choose, ClickFlag, ClickTab, Key, KeyOnPage, Keys, Pick, ClickPicture, Open, Replace };
+enum class Do {
+    Type,
+    Paste,
+    Wheel,
+    Choose,
+    ClickFlag,
+    ClickTab,
+    Key,
+    KeyOnPage,
+    Keys,
+    Pick,
+    ClickPicture,
+    NoHandler,
+    Open,
+    Replace,
+    Lock
+};
 
-// On the control, menu item or file name gives. Replace with no bytes removes the file.
+// On the control, menu item or file name gives. Replace with no bytes removes
+// the file; Lock makes it unwritable even for root, or the row is skipped.
 struct Step {
     Do what;
     QString name = {};
@@ -101,6 +126,19 @@ void perform(Editor& e, const Step& step)
         for (const QString& key : step.value.toString().split(QRegularExpression("(?!^)(?=.)")))
             QTest::sendKeyEvent(QTest::Click, e.find(step.name), Qt::Key_unknown, key, {});
         return;
+    case Paste: // at the cursor, where a load leaves it; then what the tooltip says
+        QApplication::clipboard()->setText(step.value.toString());
+        QTest::keySequence(e.find(step.name), QKeySequence::Paste);
+        e.prompts->log << "tip " + (QToolTip::isVisible() ? QToolTip::text() : QString());
+        return;
+    case Wheel: { // one notch down over a control, after focusing it if asked
+        QWidget* control = e.find<QWidget>(step.name);
+        if (step.value.toBool())
+            control->setFocus();
+        QWheelEvent down({5, 5}, control->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, {}, {}, {}, false);
+        QApplication::sendEvent(control, &down);
+        return;
+    }
     case Choose:
         return e.find<QComboBox>(step.name)->setCurrentIndex(number);
     case ClickFlag: {
@@ -123,6 +161,9 @@ void perform(Editor& e, const Step& step)
         return QTest::keySequence(QApplication::focusWidget(), step.value.value<QKeySequence>());
     case Pick:
         return e.item(step.name)->trigger();
+    case NoHandler:
+        e.prompts->urlOpens = false;
+        return;
     case ClickPicture: // in each dialog shown from now on, after reading what lies under the picture
         e.prompts->meetDialog = [&e](QDialog& dialog) {
             dialog.show();
@@ -140,6 +181,12 @@ void perform(Editor& e, const Step& step)
         std::filesystem::remove(filePathOf(e.path));
         if (!step.value.toByteArray().isEmpty())
             e.write(step.value.toByteArray());
+        return;
+    case Lock: // true locks, false unlocks
+        if (step.value.toBool())
+            e.lock.emplace(filePathOf(e.path));
+        else
+            e.lock.reset();
         return;
     }
 }
@@ -196,10 +243,11 @@ private slots:
         good.characterName = good.characterNameCopy = "Mireille \x80\x9F\x81"; // the code page's own letters
         good.generation = FloatBits{0x7FC01234}; // a NaN with a payload
         good.blood = good.bloodCopy = FloatBits::fromValue(1234.5678F);
-        CharacterRecord annas = good, limited = good;
+        CharacterRecord annas = good, pasted = good;
         annas.characterName = annas.characterNameCopy = "Anna 12.5x";
-        limited.characterName = limited.characterNameCopy = std::string(32, 'x');
-        std::tie(limited.clanName, limited.clanKey) = std::tuple("A\x80\x8A\xFF", "a\x80\x9A\xFF");
+        pasted.characterName = pasted.characterNameCopy = std::string(20, 'x') + good.characterName;
+        pasted.clanName = "A\x80\x8A\xFF" + good.clanName;
+        pasted.clanKey = "a\x80\x9A\xFF" + good.clanKey;
 
         // Switching pages keeps what was typed, and Enter and Escape close nothing.
         const Step anna{Type, "nameEdit", "Anna 12.5x"}, stats{ClickTab, {}, 1};
@@ -219,20 +267,34 @@ private slots:
                     {KeyOnPage, {}, Qt::Key_Escape}},
                 edit, saved + '\n' + saved});
         add("right arrow", {good, {anna, {Key, {}, Qt::Key_Right}}, annas, saved, 1});
+        // Only a focused list takes the wheel.
+        CharacterRecord ghoul = good;
+        ghoul.race = 1;
+        add("wheel over the lists, then over the focused Race",
+            {good, {{Wheel, "modelCombo"}, {Wheel, "raceCombo"}, {Wheel, "raceCombo", true}}, ghoul, saved});
         add("right and left arrows",
             {good, {anna, {Key, {}, Qt::Key_Right}, {Key, {}, Qt::Key_Left}}, annas, saved});
-        // The edits take no more, and no other characters, than the file can hold.
-        add("33rd character, characters outside the code page",
+        // A paste keeps what the file can hold, and says what it left out.
+        add("pasted: 44 characters, characters outside the code page",
             {good,
-                {{Type, "nameEdit", QString(33, 'x')},
-                    {Type, "clanEdit", QStringLiteral("A\u0100\u20AC\u4E2D\u0160\U0001F987\u00FF")}},
-                limited, saved});
+                {{Paste, "nameEdit", QString(44, 'x')},
+                    {Paste, "clanEdit", QStringLiteral("A\u0100\u20AC\u4E2D\u0160\U0001F987\u00FF")}},
+                pasted,
+                "tip Left out, past the 32 characters that fit: xxxxxxxxxxxxxxxx\u2026\n"
+                "tip Left out, as Windows-1252 cannot hold them: \u0100\u4E2D\U0001F987\n"
+                    + saved});
         const QString guide = "open " + EditorDialog::guideUrl().toString() + '\n';
         QVERIFY(QFileInfo::exists(EditorDialog::guideUrl().toLocalFile()));
-        add("Help, F1 and the about picture",
-            {good, {{Pick, "&Help"}, {KeyOnPage, {}, Qt::Key_F1}, {ClickPicture}, {Pick, "&About"}}, good,
+        add("Help, F1, the about picture, Help with no handler",
+            {good,
+                {{Pick, "&Help"}, {KeyOnPage, {}, Qt::Key_F1}, {ClickPicture}, {Pick, "&About"}, {NoHandler},
+                    {Pick, "&Help"}},
+                good,
                 guide + guide + "dialog About Veyrith\nunder the picture: Version " VEYRITH_VERSION "\n"
-                    + guide + saved});
+                    + guide + guide
+                    + "stop | Veyrith | The user guide could not be opened. | Open this file in a web "
+                      "browser:\n"
+                    + QDir::toNativeSeparators(EditorDialog::guideUrl().toLocalFile()) + '\n' + saved});
 
         // After a character with an unknown race, model and other flags, whose
         // extra entries must not outlive it; one outside the lists saves untouched.
@@ -263,29 +325,38 @@ private slots:
                     {Type, "cashEdit", "-99999999999"}, {Type, "totalXpEdit", " 007 "},
                     {Type, "generationEdit", "1d3"}, {Type, "healthEdit", ".1"},
                     {Type, "soakElecEdit", "+2.25E1"}},
-                edited, saved});
+                edited,
+                saved + " | Cash: -99999999999 is stored as -2147483648, the smallest the file holds"});
 
         // A failing field is brought into view, whichever page shows.
         const QString check = "exclamation | test_window | Please enter ";
         add("cash and generation bad, Stats showing",
-            {good, {anna, {Type, "cashEdit", "12abc"}, {Type, "generationEdit", "x"}, stats}, good,
-                check + "an integer.", 0, "cashEdit"});
+            {good, {anna, {Type, "cashEdit", "-0"}, {Type, "generationEdit", "x"}, stats}, good,
+                check + "an integer. | Zero is taken only from a text that begins with 0.", 0, "cashEdit"});
         add("a stats field bad, Main showing",
-            {good, {anna, {Type, "healthEdit", "1,5"}, {Type, "soakElecEdit", "x"}}, good,
-                check + "a number.", 1, "healthEdit"});
+            {good, {anna, {Type, "healthEdit", "1e39"}, {Type, "soakElecEdit", "x"}}, good,
+                check + "a number. | It lies beyond the largest float, 3.4028235e+38.", 1, "healthEdit"});
 
         // After a bad file, Save still goes to the character's file only.
         const QByteArray cut = bytesOf(good).left(200);
-        const QString unreadable = "stop | Error | Could not read NPF file.";
+        const QString unreadable = "stop | Error | Could not read NPF file. | It is shorter than 796 bytes, "
+                                   "the least that holds every field.";
         add("too short opened before any load", {{}, {{Open, "other.npf", cut}}, {}, unreadable});
         add("invalid header opened",
             {good, {cash, {Open, "other.npf", QByteArray(1024, 'x')}}, edit,
                 "stop | Invalid file | File is not a valid NPF file.\n" + saved});
         add("Open cancelled, then a too short file opened",
             {good, {cash, {Pick, "&Open"}, {Open, "other.npf", cut}}, edit, unreadable + '\n' + saved});
-        add("deleted at save",
-            {good, {cash, {Replace}, {Pick, "&Save"}, {Replace, {}, bytesOf(good)}}, edit,
-                "stop | Veyrith | File could not be saved.\n" + saved});
+        const QString unsaved = "stop | Veyrith | File could not be saved. | ";
+        add("deleted, then cut short at save",
+            {good,
+                {cash, {Replace}, {Pick, "&Save"}, {Replace, {}, bytesOf(good).left(795)}, {Pick, "&Save"},
+                    {Replace, {}, bytesOf(good)}},
+                edit,
+                unsaved + "No such file.\n" + unsaved + "The system reported a write error.\n" + saved});
+        add("locked at save",
+            {good, {cash, {Lock, {}, true}, {Pick, "&Save"}, {Lock, {}, false}}, edit,
+                unsaved + "Permission denied; the file may be read-only.\n" + saved});
     }
     void sessions()
     {
@@ -313,12 +384,18 @@ private slots:
                 QCOMPARE(edit(real), editing::formatReal((*s.loaded.*real.field).value()).c_str());
             for (const auto& integer : editing::shownIntegers)
                 QCOMPARE(edit(integer), editing::formatInteger(*s.loaded.*integer.field).c_str());
+            // Every edit shows its text from the first character on.
+            for (QLineEdit* field : e.dialog.findChildren<QLineEdit*>())
+                QCOMPARE(field->cursorPosition(), 0);
         }
         const QString caption = "Veyrith 2 by the Veyrith team"
             + (s.loaded ? " - " + QDir::toNativeSeparators(e.path) : QString());
         QCOMPARE(e.dialog.windowTitle(), caption);
-        for (const Step& step : s.steps)
+        for (const Step& step : s.steps) {
             perform(e, step);
+            if (e.lock && !e.lock->locked())
+                QSKIP("chattr +i is not available here, so no file can refuse root a save");
+        }
         e.item("&Save")->trigger();
 
         QCOMPARE(e.prompts->log.join('\n'), s.log);
@@ -347,17 +424,20 @@ private slots:
     }
 
     // A file named on the command line, relative to where the program starts,
-    // opens as File > Open opens the whole path; a missing one as a bad file.
+    // opens as File > Open opens the whole path; a missing one or a folder as a
+    // bad file, saying why.
     void fileOnTheCommandLine()
     {
         Editor e;
         e.write(bytesOf(npftools::sampleCharacter()));
         const QString started = QDir::currentPath();
         QDir::setCurrent(QFileInfo(e.path).path());
-        for (const char* name : {"-hero.npf", "./sub/../hero.npf"})
+        QDir().mkdir("folder.npf");
+        for (const char* name : {"-hero.npf", "folder.npf", "./sub/../hero.npf"})
             e.dialog.loadCharacter(readEditorCommandLine({"veyrith", "--", name}).file);
         QDir::setCurrent(started);
-        QCOMPARE(e.prompts->log, QStringList("stop | Invalid file | File is not a valid NPF file."));
+        const QString invalid = "stop | Invalid file | File is not a valid NPF file. | ";
+        QCOMPARE(e.prompts->log, QStringList({invalid + "No such file.", invalid + "It is a folder."}));
         QCOMPARE(
             e.dialog.windowTitle(), "Veyrith 2 by the Veyrith team - " + QDir::toNativeSeparators(e.path));
         QVERIFY(e.dialog.record() == npftools::sampleCharacter());

@@ -35,7 +35,8 @@ DesktopPrompts::DesktopPrompts(QWidget* owner)
 {
 }
 
-void DesktopPrompts::showMessage(Icon icon, const QString& caption, const QString& text)
+void DesktopPrompts::showMessage(
+    Icon icon, const QString& caption, const QString& text, const QString& informative)
 {
     QMessageBox::Icon boxIcon = QMessageBox::Critical;
     switch (icon) {
@@ -50,6 +51,7 @@ void DesktopPrompts::showMessage(Icon icon, const QString& caption, const QStrin
         break;
     }
     QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, owner);
+    box.setInformativeText(informative);
     box.exec();
 }
 
@@ -70,10 +72,9 @@ QString DesktopPrompts::chooseFileToOpen()
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
 }
 
-void DesktopPrompts::openUrl(const QUrl& url)
+bool DesktopPrompts::openUrl(const QUrl& url)
 {
-    // Nothing to tell the user when no handler takes the page.
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 void DesktopPrompts::runDialog(QDialog& dialog)

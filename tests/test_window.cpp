@@ -5,6 +5,7 @@
 #include "editor_dialog.h"
 #include "file_paths.h"
 #include "page_tab_ctrl.h"
+#include "recording_prompts.h"
 #include "test_fixtures.h"
 
 #include "editing/page_values.h"
@@ -22,35 +23,6 @@ using npf::CharacterRecord;
 using npf::FloatBits;
 
 namespace {
-
-// Stands in for every modal prompt, so no test waits on a modal loop: notes
-// what was shown or opened, answers Open with a scripted path, and hands a
-// dialog to meetDialog for a step to act on.
-struct RecordingPrompts : UserPrompts {
-    void showMessage(
-        Icon icon, const QString& caption, const QString& text, const QString& informative) override
-    {
-        static const char* const icons[] = {"stop", "information", "exclamation"};
-        log << QString("%1 | %2 | %3").arg(icons[int(icon)], caption, text)
-                + (informative.isEmpty() ? QString() : " | " + informative);
-    }
-    QString chooseFileToOpen() override { return fileToOpen; }
-    bool openUrl(const QUrl& url) override
-    {
-        log << "open " + url.toString();
-        return urlOpens;
-    }
-    void runDialog(QDialog& dialog) override
-    {
-        log << "dialog " + dialog.windowTitle();
-        meetDialog(dialog);
-    }
-
-    QStringList log;
-    QString fileToOpen;
-    bool urlOpens = true;
-    std::function<void(QDialog&)> meetDialog = [](QDialog&) {};
-};
 
 QByteArray bytesOf(const CharacterRecord& record)
 {
@@ -88,27 +60,16 @@ struct Editor {
     std::optional<fixtures::ImmutableFile> lock;
 };
 
-// Key: on the tab bar; Keys: where the focus is, Open answering the character's own file.
-enum class Do {
-    Type,
-    Paste,
-    Wheel,
-    Choose,
-    ClickFlag,
-    ClickTab,
-    Key,
-    KeyOnPage,
-    Keys,
-    Pick,
-    ClickPicture,
-    NoHandler,
-    Open,
-    Replace,
-    Lock
-};
+// On the pages' controls, then on the menus, the dialogs and the file. Key: on
+// the tab bar; Keys: where the focus is, Open answering the character's own file.
+// clang-format off
+enum class Do { Type, Paste, Wheel, Choose, ClickFlag, ClickTab, Key, KeyOnPage,
+    Keys, Pick, NoHandler, ClickPicture, Open, Replace, Lock };
+// clang-format on
 
 // On the control, menu item or file name gives. Replace with no bytes removes
-// the file; Lock makes it unwritable even for root, or the row is skipped.
+// the file; Lock makes it unwritable even for root, or the row is skipped, and
+// then writable again.
 struct Step {
     Do what;
     QString name = {};
@@ -131,7 +92,7 @@ void perform(Editor& e, const Step& step)
         QTest::keySequence(e.find(step.name), QKeySequence::Paste);
         e.prompts->log << "tip " + (QToolTip::isVisible() ? QToolTip::text() : QString());
         return;
-    case Wheel: { // one notch down over a control, after focusing it if asked
+    case Wheel: { // one notch down over a control, after focusing it if asked: only a focused list takes it
         QWidget* control = e.find<QWidget>(step.name);
         if (step.value.toBool())
             control->setFocus();
@@ -182,12 +143,8 @@ void perform(Editor& e, const Step& step)
         if (!step.value.toByteArray().isEmpty())
             e.write(step.value.toByteArray());
         return;
-    case Lock: // true locks, false unlocks
-        if (step.value.toBool())
-            e.lock.emplace(filePathOf(e.path));
-        else
-            e.lock.reset();
-        return;
+    case Lock: // unwritable, or writable again
+        return e.lock ? e.lock.reset() : void(e.lock.emplace(filePathOf(e.path)));
     }
 }
 
@@ -260,20 +217,13 @@ private slots:
         CharacterRecord edit = good;
         edit.cash = 31337;
         const Step cash{Type, "cashEdit", "31337"};
-        add("Ctrl+S, Ctrl+O, Enter and Escape",
+        add("Ctrl+S, Ctrl+O, Enter, Escape, right and left arrows",
             {good,
                 {cash, {Keys, {}, QKeySequence(QKeySequence::Save)}, {Type, "cashEdit", "5"},
                     {Keys, {}, QKeySequence(QKeySequence::Open)}, {KeyOnPage, {}, Qt::Key_Return},
-                    {KeyOnPage, {}, Qt::Key_Escape}},
+                    {KeyOnPage, {}, Qt::Key_Escape}, {Key, {}, Qt::Key_Right}, {Key, {}, Qt::Key_Left}},
                 edit, saved + '\n' + saved});
         add("right arrow", {good, {anna, {Key, {}, Qt::Key_Right}}, annas, saved, 1});
-        // Only a focused list takes the wheel.
-        CharacterRecord ghoul = good;
-        ghoul.race = 1;
-        add("wheel over the lists, then over the focused Race",
-            {good, {{Wheel, "modelCombo"}, {Wheel, "raceCombo"}, {Wheel, "raceCombo", true}}, ghoul, saved});
-        add("right and left arrows",
-            {good, {anna, {Key, {}, Qt::Key_Right}, {Key, {}, Qt::Key_Left}}, annas, saved});
         // A paste keeps what the file can hold, and says what it left out.
         add("pasted: 44 characters, characters outside the code page",
             {good,
@@ -283,8 +233,9 @@ private slots:
                 "tip Left out, past the 32 characters that fit: xxxxxxxxxxxxxxxx\u2026\n"
                 "tip Left out, as Windows-1252 cannot hold them: \u0100\u4E2D\U0001F987\n"
                     + saved});
-        const QString guide = "open " + EditorDialog::guideUrl().toString() + '\n';
-        QVERIFY(QFileInfo::exists(EditorDialog::guideUrl().toLocalFile()));
+        const QString guide = "open " + EditorDialog::guideUrl().toString() + '\n',
+                      guidePath = QDir::toNativeSeparators(EditorDialog::guideUrl().toLocalFile());
+        QVERIFY(QFileInfo::exists(guidePath));
         add("Help, F1, the about picture, Help with no handler",
             {good,
                 {{Pick, "&Help"}, {KeyOnPage, {}, Qt::Key_F1}, {ClickPicture}, {Pick, "&About"}, {NoHandler},
@@ -293,8 +244,7 @@ private slots:
                 guide + guide + "dialog About Veyrith\nunder the picture: Version " VEYRITH_VERSION "\n"
                     + guide + guide
                     + "stop | Veyrith | The user guide could not be opened. | Open this file in a web "
-                      "browser:\n"
-                    + QDir::toNativeSeparators(EditorDialog::guideUrl().toLocalFile()) + '\n' + saved});
+                    + "browser:\n" + guidePath + '\n' + saved});
 
         // After a character with an unknown race, model and other flags, whose
         // extra entries must not outlive it; one outside the lists saves untouched.
@@ -312,7 +262,7 @@ private slots:
         fixtures::putSamuelModel(edited);
         edited.characterName = edited.characterNameCopy = "\xC9lodie \x86";
         std::tie(edited.clanName, edited.clanKey, edited.race, edited.actorFlags, edited.cash)
-            = std::tuple(" a B\xC9 c ", "ab\xE9\x63", 3, std::int32_t(0x80008080u), INT32_MIN);
+            = std::tuple(" a B\xC9 c ", "ab\xE9\x63", 4, std::int32_t(0x80008080u), INT32_MIN);
         edited.totalXp = edited.totalXpCopy = 7;
         std::tie(edited.generation, edited.health, edited.healthCopy, edited.soakElec)
             = std::tuple(FloatBits::fromValue(1000), FloatBits::fromValue(0.1F), FloatBits::fromValue(0.1F),
@@ -321,7 +271,8 @@ private slots:
             {good,
                 {{Type, "nameEdit", QStringLiteral("\u00C9lodie \u2020")},
                     {Type, "clanEdit", QStringLiteral(" a B\u00C9 c ")}, {Choose, "raceCombo", 3},
-                    {Choose, "modelCombo", 13}, {ClickFlag, {}, 31}, {ClickFlag, {}, 3},
+                    {Choose, "modelCombo", 13}, {Wheel, "modelCombo"}, {Wheel, "raceCombo"},
+                    {Wheel, "raceCombo", true}, {ClickFlag, {}, 31}, {ClickFlag, {}, 3},
                     {Type, "cashEdit", "-99999999999"}, {Type, "totalXpEdit", " 007 "},
                     {Type, "generationEdit", "1d3"}, {Type, "healthEdit", ".1"},
                     {Type, "soakElecEdit", "+2.25E1"}},
@@ -355,7 +306,7 @@ private slots:
                 edit,
                 unsaved + "No such file.\n" + unsaved + "The system reported a write error.\n" + saved});
         add("locked at save",
-            {good, {cash, {Lock, {}, true}, {Pick, "&Save"}, {Lock, {}, false}}, edit,
+            {good, {cash, {Lock}, {Pick, "&Save"}, {Lock}}, edit,
                 unsaved + "Permission denied; the file may be read-only.\n" + saved});
     }
     void sessions()
@@ -377,16 +328,15 @@ private slots:
             QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &drag, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(&e.dialog, &drop);
             QVERIFY(drop.isAccepted());
-            // Each number in its own edit, as the shared formatting shows it.
-            const auto edit
-                = [&](auto number) { return e.find(QString::fromUtf8(number.name) + "Edit")->text(); };
+            // Each number in its own edit, as the shared formatting shows it, from its first character.
+            const auto edit = [&](auto number) {
+                const QLineEdit* field = e.find(QString::fromUtf8(number.name) + "Edit");
+                return field->cursorPosition() == 0 ? field->text() : "shown from its end: " + field->text();
+            };
             for (const auto& real : editing::shownReals)
                 QCOMPARE(edit(real), editing::formatReal((*s.loaded.*real.field).value()).c_str());
             for (const auto& integer : editing::shownIntegers)
                 QCOMPARE(edit(integer), editing::formatInteger(*s.loaded.*integer.field).c_str());
-            // Every edit shows its text from the first character on.
-            for (QLineEdit* field : e.dialog.findChildren<QLineEdit*>())
-                QCOMPARE(field->cursorPosition(), 0);
         }
         const QString caption = "Veyrith 2 by the Veyrith team"
             + (s.loaded ? " - " + QDir::toNativeSeparators(e.path) : QString());

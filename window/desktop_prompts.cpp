@@ -5,7 +5,10 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,6 +55,16 @@ void DesktopPrompts::showMessage(
     }
     QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, owner);
     box.setInformativeText(informative);
+    // The box takes the width of its first line and wraps the second into it,
+    // which stacks a reason a few words a line; its lines get room for about
+    // forty characters.
+    if (auto* second = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+        const QFontMetrics metrics = second->fontMetrics();
+        int widest = 0;
+        for (const QString& line : informative.split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        second->setMinimumWidth(std::min(widest, 40 * metrics.averageCharWidth()));
+    }
     box.exec();
 }
 

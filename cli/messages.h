@@ -123,17 +123,11 @@ inline std::string neverSet(std::string_view field)
     return about(field, "set keeps this field as stored, as the editor does; only restore writes it.");
 }
 
-// What the tool adds after the editor's words when it refuses a number.
-inline std::string beyondLargestFloat(std::string_view largest)
-{
-    return "It lies beyond the largest float, " + std::string(largest) + ".";
-}
-inline constexpr std::string_view zeroOnlyFromZero = "Zero is taken only from a text that begins with 0.";
+// What the tool adds after the editor's words when it refuses a number, beyond
+// the reasons the editor gives too (editing/messages.h).
 inline constexpr std::string_view realZeroOnlyFromZero
     = "Zero is taken only from a text that begins with 0, such as 0 or 0.0; -0 is set by its bits, "
       "0x80000000.";
-inline constexpr std::string_view roundsToZero
-    = "It rounds to zero, which is taken only from a text that begins with 0.";
 inline constexpr std::string_view bitsNeedEightDigits
     = "A bit pattern needs 0x and exactly eight hex digits, such as 0x7fc00000.";
 inline constexpr std::string_view untypableKeptOnly
@@ -143,9 +137,8 @@ inline constexpr std::string_view untypableKeptOnly
 // A whole number the editor brought to the nearest end of the file's range.
 inline std::string storedClamped(std::string_view field, std::string_view typed, std::int32_t stored)
 {
-    return about(field,
-        std::string(typed) + " is stored as " + std::to_string(stored) + ", the "
-            + (stored < 0 ? "smallest" : "largest") + " the file holds");
+    return editing::messages::withArguments(
+        editing::messages::storedClamped(stored), {field, typed, std::to_string(stored)});
 }
 
 // What restore says about a snapshot; "The snapshot" stands for the key when
@@ -238,33 +231,13 @@ inline std::string notKept(std::string_view field, std::uint64_t fileSize, std::
 inline std::string fileFault(npf::FileFault fault, bool saving)
 {
     using npf::FileFault;
-    std::string reason;
-    switch (fault) {
-    case FileFault::missing:
-        reason = "No such file.";
-        break;
-    case FileFault::folder:
-        reason = "Is a folder.";
-        break;
-    case FileFault::notRegularFile:
-        reason = "Not a regular file (a device or a pipe, for instance).";
-        break;
-    case FileFault::accessDenied:
-        reason = "Permission denied.";
-        break;
-    default:
-        break;
-    }
+    const char* reason = editing::messages::reasonFor(fault, saving);
+    const auto after = [&](std::string words) { return reason ? words + " " + reason : words; };
     if (saving)
-        return std::string(editing::messages::saveFailed) + (reason.empty() ? "" : " " + reason);
-    if (!reason.empty())
-        return reason;
-    if (fault == FileFault::notNpf)
-        return editing::messages::invalidFile;
-    return std::string(editing::messages::readFailed)
-        + (fault == FileFault::tooShort ? " It is shorter than " + std::to_string(npf::minimumFileSize)
-                    + " bytes, the least that holds every field."
-                                        : " The system reported a read error.");
+        return after(editing::messages::saveFailed);
+    if (fault == FileFault::tooShort || fault == FileFault::readFailed)
+        return after(editing::messages::readFailed);
+    return reason ? reason : editing::messages::invalidFile;
 }
 
 // set refuses a change where fields share bytes: field would not keep its new

@@ -1,11 +1,9 @@
 #include "number_hints.h"
 
-#include "field_text.h"
 #include "messages.h"
 
+#include "editing/messages.h"
 #include "editing/text_conversions.h"
-
-#include <limits>
 
 namespace cli {
 
@@ -13,26 +11,20 @@ std::string whyRealRefused(std::string_view text)
 {
     if (text.starts_with("0x") || text.starts_with("0X"))
         return std::string(messages::bitsNeedEightDigits);
-    switch (editing::readReal(text).refusal) {
-    case editing::NumberRefusal::Zero:
+    const auto refusal = editing::readReal(text).refusal;
+    // The tool can also take -0 by its bits, and says so.
+    if (refusal == editing::NumberRefusal::Zero)
         return std::string(messages::realZeroOnlyFromZero);
-    case editing::NumberRefusal::RoundsToZero:
-        return std::string(messages::roundsToZero);
-    case editing::NumberRefusal::BeyondLargestFloat:
-        return messages::beyondLargestFloat(
-            exactRealText(npf::FloatBits::fromValue(std::numeric_limits<float>::max())));
-    case editing::NumberRefusal::NotANumber:
-        break;
-    }
+    if (const char* reason = editing::messages::reasonFor(refusal))
+        return reason;
     return editing::showsUntypableReal(text) ? std::string(messages::untypableKeptOnly) : std::string();
 }
 
 std::string whyIntegerRefused(std::string_view text)
 {
     // Whole numbers are never refused for their size: they are clamped.
-    if (editing::readInteger(text).refusal == editing::NumberRefusal::Zero)
-        return std::string(messages::zeroOnlyFromZero);
-    return {};
+    const char* reason = editing::messages::reasonFor(editing::readInteger(text).refusal);
+    return reason ? reason : std::string();
 }
 
 std::optional<std::string> clampedNote(std::string_view field, std::string_view text)

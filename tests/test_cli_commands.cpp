@@ -180,7 +180,7 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
                   "field.\n"},
         {{"diff", "nothing.npf", bad}, 2, {},
             "nothing.npf: No such file.\n" + bad + ": File is not a valid NPF file.\n"},
-        {{"show", directory.string()}, 1, {}, directory.string() + ": Is a folder.\n"},
+        {{"show", directory.string()}, 1, {}, directory.string() + ": It is a folder.\n"},
 #ifndef _WIN32
         {{"show", "/dev/null"}, 1, {}, "/dev/null: Not a regular file (a device or a pipe, for instance).\n"},
         {{"show", "/proc/self/mem"}, 1, {},
@@ -195,7 +195,9 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
         const fixtures::ImmutableFile locked(file());
         return cli::setFields(file(), a, e);
     };
-    check(lockedSet, {{{"health=1"}, 1, {}, file() + ": File could not be saved. Permission denied.\n"}});
+    check(lockedSet,
+        {{{"health=1"}, 1, {},
+            file() + ": File could not be saved. Permission denied; the file may be read-only.\n"}});
 }
 
 // set takes a field's name in any letter case, so no two names it knows may differ only by it.

@@ -2,7 +2,7 @@
 // reals must still show with a full stop and read back. ctest sets LOCPATH and
 // LC_ALL to a German locale it makes first (make_comma_locale.cmake).
 #include "editor_dialog.h"
-#include "user_prompts.h"
+#include "recording_prompts.h"
 
 #include "tools/npf_builder.h"
 
@@ -15,15 +15,6 @@
 using npf::FloatBits;
 
 namespace {
-
-struct Prompts : UserPrompts {
-    void showMessage(Icon, const QString&, const QString& text) override { log << text; }
-    QString chooseFileToOpen() override { return {}; }
-    void openUrl(const QUrl&) override { }
-    void runDialog(QDialog&) override { }
-
-    QStringList log;
-};
 
 // A real field: the value the file holds, how its edit must show it, what the
 // user types over it and the value a save must store (none: left as shown).
@@ -69,7 +60,7 @@ private slots:
         QVERIFY(npftools::writeFileBytes(path.toStdString(), npftools::buildNpfBytes(character, 1024)));
 
         EditorDialog dialog;
-        auto* prompts = new Prompts; // owned by the dialog
+        auto* prompts = new RecordingPrompts; // owned by the dialog
         dialog.setUserPrompts(std::unique_ptr<UserPrompts>(prompts));
         dialog.loadCharacter(path);
         for (const Real& real : reals) {
@@ -82,7 +73,7 @@ private slots:
         }
         QVERIFY(QMetaObject::invokeMethod(&dialog, "onFileSave")); // File > Save
 
-        QCOMPARE(prompts->log, QStringList("File saved successfully."));
+        QCOMPARE(prompts->log, QStringList("information | Veyrith | File saved successfully."));
         const npf::CharacterRecord saved = dialog.record();
         for (const Real& real : reals)
             QCOMPARE((saved.*real.field).bits, FloatBits::fromValue(real.saved).bits);

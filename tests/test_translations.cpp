@@ -2,7 +2,6 @@
 // and fitting the English window in every language; and the language the
 // system asks for, run once a language by ctest with LANG set.
 #include "about_dialog.h"
-#include "desktop_prompts.h"
 #include "editor_command_line.h"
 #include "editor_dialog.h"
 #include "editor_language.h"
@@ -153,16 +152,15 @@ private slots:
     void everyLanguageFits()
     {
         QFETCH(QString, language);
-        DesktopPrompts prompts(nullptr);
         editor_language::use(*qApp, {});
         EditorDialog englishWindow;
-        AboutDialog englishAbout(prompts, {});
+        AboutDialog englishAbout;
         const QSize window = shownAt(englishWindow, {}), about = shownAt(englishAbout, {});
 
         QCOMPARE(
             editor_language::use(*qApp, {language.isEmpty() ? "en-US" : language + "-CH", "de"}), language);
         EditorDialog dialog;
-        AboutDialog box(prompts, {});
+        AboutDialog box;
         shownAt(dialog, window);
         shownAt(box, about);
         QStringList faults = faultsOf(&box);

@@ -5,6 +5,7 @@
 #include "editor_dialog.h"
 #include "file_paths.h"
 #include "page_tab_ctrl.h"
+#include "recording_prompts.h"
 #include "test_fixtures.h"
 
 #include "editing/page_values.h"
@@ -22,28 +23,6 @@ using npf::CharacterRecord;
 using npf::FloatBits;
 
 namespace {
-
-// Stands in for every modal prompt, so no test waits on a modal loop: notes
-// what was shown or opened, answers Open with a scripted path, and hands a
-// dialog to meetDialog for a step to act on.
-struct RecordingPrompts : UserPrompts {
-    void showMessage(Icon icon, const QString& caption, const QString& text) override
-    {
-        static const char* const icons[] = {"stop", "information", "exclamation"};
-        log << QString("%1 | %2 | %3").arg(icons[int(icon)], caption, text);
-    }
-    QString chooseFileToOpen() override { return fileToOpen; }
-    void openUrl(const QUrl& url) override { log << "open " + url.toString(); }
-    void runDialog(QDialog& dialog) override
-    {
-        log << "dialog " + dialog.windowTitle();
-        meetDialog(dialog);
-    }
-
-    QStringList log;
-    QString fileToOpen;
-    std::function<void(QDialog&)> meetDialog = [](QDialog&) {};
-};
 
 QByteArray bytesOf(const CharacterRecord& record)
 {
@@ -78,12 +57,19 @@ struct Editor {
         QStringLiteral("Zo\u00EB \u041F\u0451\u0442\u0440 \u4E16\u754C \U0001F987/hero.npf"));
     RecordingPrompts* prompts = new RecordingPrompts; // owned by the dialog
     EditorDialog dialog;
+    std::optional<fixtures::ImmutableFile> lock;
 };
 
-// Key: on the tab bar; Keys: where the focus is, Open answering the character's own file.
-enum class Do { Type, Choose, ClickFlag, ClickTab, Key, KeyOnPage, Keys, Pick, ClickPicture, Open, Replace };
+// On the pages' controls, then on the menus, the dialogs and the file. Key: on
+// the tab bar; Keys: where the focus is, Open answering the character's own file.
+// clang-format off
+enum class Do { Type, Paste, Wheel, Choose, ClickFlag, ClickTab, Key, KeyOnPage,
+    Keys, Pick, NoHandler, ClickPicture, Open, Replace, Lock };
+// clang-format on
 
-// On the control, menu item or file name gives. Replace with no bytes removes the file.
+// On the control, menu item or file name gives. Replace with no bytes removes
+// the file; Lock makes it unwritable even for root, or the row is skipped, and
+// then writable again.
 struct Step {
     Do what;
     QString name = {};
@@ -101,6 +87,19 @@ void perform(Editor& e, const Step& step)
         for (const QString& key : step.value.toString().split(QRegularExpression("(?!^)(?=.)")))
             QTest::sendKeyEvent(QTest::Click, e.find(step.name), Qt::Key_unknown, key, {});
         return;
+    case Paste: // at the cursor, where a load leaves it; then what the tooltip says
+        QApplication::clipboard()->setText(step.value.toString());
+        QTest::keySequence(e.find(step.name), QKeySequence::Paste);
+        e.prompts->log << "tip " + (QToolTip::isVisible() ? QToolTip::text() : QString());
+        return;
+    case Wheel: { // one notch down over a control, after focusing it if asked: only a focused list takes it
+        QWidget* control = e.find<QWidget>(step.name);
+        if (step.value.toBool())
+            control->setFocus();
+        QWheelEvent down({5, 5}, control->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, {}, {}, {}, false);
+        QApplication::sendEvent(control, &down);
+        return;
+    }
     case Choose:
         return e.find<QComboBox>(step.name)->setCurrentIndex(number);
     case ClickFlag: {
@@ -123,6 +122,9 @@ void perform(Editor& e, const Step& step)
         return QTest::keySequence(QApplication::focusWidget(), step.value.value<QKeySequence>());
     case Pick:
         return e.item(step.name)->trigger();
+    case NoHandler:
+        e.prompts->urlOpens = false;
+        return;
     case ClickPicture: // in each dialog shown from now on, after reading what lies under the picture
         e.prompts->meetDialog = [&e](QDialog& dialog) {
             dialog.show();
@@ -141,6 +143,8 @@ void perform(Editor& e, const Step& step)
         if (!step.value.toByteArray().isEmpty())
             e.write(step.value.toByteArray());
         return;
+    case Lock: // unwritable, or writable again
+        return e.lock ? e.lock.reset() : void(e.lock.emplace(filePathOf(e.path)));
     }
 }
 
@@ -196,10 +200,11 @@ private slots:
         good.characterName = good.characterNameCopy = "Mireille \x80\x9F\x81"; // the code page's own letters
         good.generation = FloatBits{0x7FC01234}; // a NaN with a payload
         good.blood = good.bloodCopy = FloatBits::fromValue(1234.5678F);
-        CharacterRecord annas = good, limited = good;
+        CharacterRecord annas = good, pasted = good;
         annas.characterName = annas.characterNameCopy = "Anna 12.5x";
-        limited.characterName = limited.characterNameCopy = std::string(32, 'x');
-        std::tie(limited.clanName, limited.clanKey) = std::tuple("A\x80\x8A\xFF", "a\x80\x9A\xFF");
+        pasted.characterName = pasted.characterNameCopy = std::string(20, 'x') + good.characterName;
+        pasted.clanName = "A\x80\x8A\xFF" + good.clanName;
+        pasted.clanKey = "a\x80\x9A\xFF" + good.clanKey;
 
         // Switching pages keeps what was typed, and Enter and Escape close nothing.
         const Step anna{Type, "nameEdit", "Anna 12.5x"}, stats{ClickTab, {}, 1};
@@ -212,27 +217,34 @@ private slots:
         CharacterRecord edit = good;
         edit.cash = 31337;
         const Step cash{Type, "cashEdit", "31337"};
-        add("Ctrl+S, Ctrl+O, Enter and Escape",
+        add("Ctrl+S, Ctrl+O, Enter, Escape, right and left arrows",
             {good,
                 {cash, {Keys, {}, QKeySequence(QKeySequence::Save)}, {Type, "cashEdit", "5"},
                     {Keys, {}, QKeySequence(QKeySequence::Open)}, {KeyOnPage, {}, Qt::Key_Return},
-                    {KeyOnPage, {}, Qt::Key_Escape}},
+                    {KeyOnPage, {}, Qt::Key_Escape}, {Key, {}, Qt::Key_Right}, {Key, {}, Qt::Key_Left}},
                 edit, saved + '\n' + saved});
         add("right arrow", {good, {anna, {Key, {}, Qt::Key_Right}}, annas, saved, 1});
-        add("right and left arrows",
-            {good, {anna, {Key, {}, Qt::Key_Right}, {Key, {}, Qt::Key_Left}}, annas, saved});
-        // The edits take no more, and no other characters, than the file can hold.
-        add("33rd character, characters outside the code page",
+        // A paste keeps what the file can hold, and says what it left out.
+        add("pasted: 44 characters, characters outside the code page",
             {good,
-                {{Type, "nameEdit", QString(33, 'x')},
-                    {Type, "clanEdit", QStringLiteral("A\u0100\u20AC\u4E2D\u0160\U0001F987\u00FF")}},
-                limited, saved});
-        const QString guide = "open " + EditorDialog::guideUrl().toString() + '\n';
-        QVERIFY(QFileInfo::exists(EditorDialog::guideUrl().toLocalFile()));
-        add("Help, F1 and the about picture",
-            {good, {{Pick, "&Help"}, {KeyOnPage, {}, Qt::Key_F1}, {ClickPicture}, {Pick, "&About"}}, good,
+                {{Paste, "nameEdit", QString(44, 'x')},
+                    {Paste, "clanEdit", QStringLiteral("A\u0100\u20AC\u4E2D\u0160\U0001F987\u00FF")}},
+                pasted,
+                "tip Left out, past the 32 characters that fit: xxxxxxxxxxxxxxxx\u2026\n"
+                "tip Left out, as Windows-1252 cannot hold them: \u0100\u4E2D\U0001F987\n"
+                    + saved});
+        const QString guide = "open " + EditorDialog::guideUrl().toString() + '\n',
+                      guidePath = QDir::toNativeSeparators(EditorDialog::guideUrl().toLocalFile());
+        QVERIFY(QFileInfo::exists(guidePath));
+        add("Help, F1, the about picture, Help with no handler",
+            {good,
+                {{Pick, "&Help"}, {KeyOnPage, {}, Qt::Key_F1}, {ClickPicture}, {Pick, "&About"}, {NoHandler},
+                    {Pick, "&Help"}},
+                good,
                 guide + guide + "dialog About Veyrith\nunder the picture: Version " VEYRITH_VERSION "\n"
-                    + guide + saved});
+                    + guide + guide
+                    + "stop | Veyrith | The user guide could not be opened. | Open this file in a web "
+                    + "browser:\n" + guidePath + '\n' + saved});
 
         // After a character with an unknown race, model and other flags, whose
         // extra entries must not outlive it; one outside the lists saves untouched.
@@ -250,7 +262,7 @@ private slots:
         fixtures::putSamuelModel(edited);
         edited.characterName = edited.characterNameCopy = "\xC9lodie \x86";
         std::tie(edited.clanName, edited.clanKey, edited.race, edited.actorFlags, edited.cash)
-            = std::tuple(" a B\xC9 c ", "ab\xE9\x63", 3, std::int32_t(0x80008080u), INT32_MIN);
+            = std::tuple(" a B\xC9 c ", "ab\xE9\x63", 4, std::int32_t(0x80008080u), INT32_MIN);
         edited.totalXp = edited.totalXpCopy = 7;
         std::tie(edited.generation, edited.health, edited.healthCopy, edited.soakElec)
             = std::tuple(FloatBits::fromValue(1000), FloatBits::fromValue(0.1F), FloatBits::fromValue(0.1F),
@@ -259,33 +271,43 @@ private slots:
             {good,
                 {{Type, "nameEdit", QStringLiteral("\u00C9lodie \u2020")},
                     {Type, "clanEdit", QStringLiteral(" a B\u00C9 c ")}, {Choose, "raceCombo", 3},
-                    {Choose, "modelCombo", 13}, {ClickFlag, {}, 31}, {ClickFlag, {}, 3},
+                    {Choose, "modelCombo", 13}, {Wheel, "modelCombo"}, {Wheel, "raceCombo"},
+                    {Wheel, "raceCombo", true}, {ClickFlag, {}, 31}, {ClickFlag, {}, 3},
                     {Type, "cashEdit", "-99999999999"}, {Type, "totalXpEdit", " 007 "},
                     {Type, "generationEdit", "1d3"}, {Type, "healthEdit", ".1"},
                     {Type, "soakElecEdit", "+2.25E1"}},
-                edited, saved});
+                edited,
+                saved + " | Cash: -99999999999 is stored as -2147483648, the smallest the file holds"});
 
         // A failing field is brought into view, whichever page shows.
         const QString check = "exclamation | test_window | Please enter ";
         add("cash and generation bad, Stats showing",
-            {good, {anna, {Type, "cashEdit", "12abc"}, {Type, "generationEdit", "x"}, stats}, good,
-                check + "an integer.", 0, "cashEdit"});
+            {good, {anna, {Type, "cashEdit", "-0"}, {Type, "generationEdit", "x"}, stats}, good,
+                check + "an integer. | Zero is taken only from a text that begins with 0.", 0, "cashEdit"});
         add("a stats field bad, Main showing",
-            {good, {anna, {Type, "healthEdit", "1,5"}, {Type, "soakElecEdit", "x"}}, good,
-                check + "a number.", 1, "healthEdit"});
+            {good, {anna, {Type, "healthEdit", "1e39"}, {Type, "soakElecEdit", "x"}}, good,
+                check + "a number. | It lies beyond the largest float, 3.4028235e+38.", 1, "healthEdit"});
 
         // After a bad file, Save still goes to the character's file only.
         const QByteArray cut = bytesOf(good).left(200);
-        const QString unreadable = "stop | Error | Could not read NPF file.";
+        const QString unreadable = "stop | Error | Could not read NPF file. | It is shorter than 796 bytes, "
+                                   "the least that holds every field.";
         add("too short opened before any load", {{}, {{Open, "other.npf", cut}}, {}, unreadable});
         add("invalid header opened",
             {good, {cash, {Open, "other.npf", QByteArray(1024, 'x')}}, edit,
                 "stop | Invalid file | File is not a valid NPF file.\n" + saved});
         add("Open cancelled, then a too short file opened",
             {good, {cash, {Pick, "&Open"}, {Open, "other.npf", cut}}, edit, unreadable + '\n' + saved});
-        add("deleted at save",
-            {good, {cash, {Replace}, {Pick, "&Save"}, {Replace, {}, bytesOf(good)}}, edit,
-                "stop | Veyrith | File could not be saved.\n" + saved});
+        const QString unsaved = "stop | Veyrith | File could not be saved. | ";
+        add("deleted, then cut short at save",
+            {good,
+                {cash, {Replace}, {Pick, "&Save"}, {Replace, {}, bytesOf(good).left(795)}, {Pick, "&Save"},
+                    {Replace, {}, bytesOf(good)}},
+                edit,
+                unsaved + "No such file.\n" + unsaved + "The system reported a write error.\n" + saved});
+        add("locked at save",
+            {good, {cash, {Lock}, {Pick, "&Save"}, {Lock}}, edit,
+                unsaved + "Permission denied; the file may be read-only.\n" + saved});
     }
     void sessions()
     {
@@ -306,9 +328,11 @@ private slots:
             QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &drag, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(&e.dialog, &drop);
             QVERIFY(drop.isAccepted());
-            // Each number in its own edit, as the shared formatting shows it.
-            const auto edit
-                = [&](auto number) { return e.find(QString::fromUtf8(number.name) + "Edit")->text(); };
+            // Each number in its own edit, as the shared formatting shows it, from its first character.
+            const auto edit = [&](auto number) {
+                const QLineEdit* field = e.find(QString::fromUtf8(number.name) + "Edit");
+                return field->cursorPosition() == 0 ? field->text() : "shown from its end: " + field->text();
+            };
             for (const auto& real : editing::shownReals)
                 QCOMPARE(edit(real), editing::formatReal((*s.loaded.*real.field).value()).c_str());
             for (const auto& integer : editing::shownIntegers)
@@ -317,8 +341,11 @@ private slots:
         const QString caption = "Veyrith 2 by the Veyrith team"
             + (s.loaded ? " - " + QDir::toNativeSeparators(e.path) : QString());
         QCOMPARE(e.dialog.windowTitle(), caption);
-        for (const Step& step : s.steps)
+        for (const Step& step : s.steps) {
             perform(e, step);
+            if (e.lock && !e.lock->locked())
+                QSKIP("chattr +i is not available here, so no file can refuse root a save");
+        }
         e.item("&Save")->trigger();
 
         QCOMPARE(e.prompts->log.join('\n'), s.log);
@@ -347,17 +374,20 @@ private slots:
     }
 
     // A file named on the command line, relative to where the program starts,
-    // opens as File > Open opens the whole path; a missing one as a bad file.
+    // opens as File > Open opens the whole path; a missing one or a folder as a
+    // bad file, saying why.
     void fileOnTheCommandLine()
     {
         Editor e;
         e.write(bytesOf(npftools::sampleCharacter()));
         const QString started = QDir::currentPath();
         QDir::setCurrent(QFileInfo(e.path).path());
-        for (const char* name : {"-hero.npf", "./sub/../hero.npf"})
+        QDir().mkdir("folder.npf");
+        for (const char* name : {"-hero.npf", "folder.npf", "./sub/../hero.npf"})
             e.dialog.loadCharacter(readEditorCommandLine({"veyrith", "--", name}).file);
         QDir::setCurrent(started);
-        QCOMPARE(e.prompts->log, QStringList("stop | Invalid file | File is not a valid NPF file."));
+        const QString invalid = "stop | Invalid file | File is not a valid NPF file. | ";
+        QCOMPARE(e.prompts->log, QStringList({invalid + "No such file.", invalid + "It is a folder."}));
         QCOMPARE(
             e.dialog.windowTitle(), "Veyrith 2 by the Veyrith team - " + QDir::toNativeSeparators(e.path));
         QVERIFY(e.dialog.record() == npftools::sampleCharacter());

@@ -21,6 +21,17 @@
     </message>
 </context>
 <context>
+    <name>Cp1252Validator</name>
+    <message>
+        <source>Left out, as Windows-1252 cannot hold them: %1</source>
+        <translation>Weggelassen, da Windows-1252 sie nicht darstellen kann: %1</translation>
+    </message>
+    <message>
+        <source>Left out, past the %1 characters that fit: %2</source>
+        <translation>Weggelassen, da nur %1 Zeichen passen: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPrompts</name>
     <message>
         <source>NPF files (*.npf)</source>
@@ -101,6 +112,16 @@
         <source>%1 - %2</source>
         <comment>the base caption, then the path of the file being edited</comment>
         <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened.</source>
+        <translation>Das Benutzerhandbuch konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Open this file in a web browser:
+%1</source>
+        <translation>Öffnen Sie diese Datei in einem Webbrowser:
+%1</translation>
     </message>
 </context>
 <context>
@@ -433,6 +454,62 @@
     <message>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>No such file.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device or a pipe, for instance).</source>
+        <translation>Keine gewöhnliche Datei (zum Beispiel ein Gerät oder eine Pipe).</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>Permission denied; the file may be read-only.</source>
+        <translation>Zugriff verweigert; die Datei ist vielleicht schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>It is shorter than 796 bytes, the least that holds every field.</source>
+        <translation>Sie ist kürzer als 796 Bytes, das Mindeste, das alle Felder fasst.</translation>
+    </message>
+    <message>
+        <source>The system reported a read error.</source>
+        <translation>Das System meldete einen Lesefehler.</translation>
+    </message>
+    <message>
+        <source>The system reported a write error.</source>
+        <translation>Das System meldete einen Schreibfehler.</translation>
+    </message>
+    <message>
+        <source>The file changed since it was read and no longer holds every field of an NPF file; nothing was written.</source>
+        <translation>Die Datei wurde seit dem Lesen geändert und enthält nicht mehr alle Felder einer NPF-Datei; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>It lies beyond the largest float, 3.4028235e+38.</source>
+        <translation>Sie liegt jenseits der größten Gleitkommazahl, 3.4028235e+38.</translation>
+    </message>
+    <message>
+        <source>Zero is taken only from a text that begins with 0.</source>
+        <translation>Null wird nur aus einem Text übernommen, der mit 0 beginnt.</translation>
+    </message>
+    <message>
+        <source>It rounds to zero, which is taken only from a text that begins with 0.</source>
+        <translation>Sie wird zu null gerundet, und null wird nur aus einem Text übernommen, der mit 0 beginnt.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is stored as %3, the largest the file holds</source>
+        <translation>%1: %2 wird als %3 gespeichert, der größte Wert, den die Datei fasst</translation>
+    </message>
+    <message>
+        <source>%1: %2 is stored as %3, the smallest the file holds</source>
+        <translation>%1: %2 wird als %3 gespeichert, der kleinste Wert, den die Datei fasst</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,17 @@
     </message>
 </context>
 <context>
+    <name>Cp1252Validator</name>
+    <message>
+        <source>Left out, as Windows-1252 cannot hold them: %1</source>
+        <translation>Omitidos, porque Windows-1252 no puede representarlos: %1</translation>
+    </message>
+    <message>
+        <source>Left out, past the %1 characters that fit: %2</source>
+        <translation>Omitidos, más allá de los %1 caracteres que caben: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPrompts</name>
     <message>
         <source>NPF files (*.npf)</source>
@@ -101,6 +112,16 @@
         <source>%1 - %2</source>
         <comment>the base caption, then the path of the file being edited</comment>
         <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened.</source>
+        <translation>No se pudo abrir la guía del usuario.</translation>
+    </message>
+    <message>
+        <source>Open this file in a web browser:
+%1</source>
+        <translation>Abra este archivo en un navegador web:
+%1</translation>
     </message>
 </context>
 <context>
@@ -433,6 +454,62 @@
     <message>
         <source>Unknown</source>
         <translation>Desconocida</translation>
+    </message>
+    <message>
+        <source>No such file.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device or a pipe, for instance).</source>
+        <translation>No es un archivo normal (por ejemplo, un dispositivo o una tubería).</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permiso denegado.</translation>
+    </message>
+    <message>
+        <source>Permission denied; the file may be read-only.</source>
+        <translation>Permiso denegado; puede que el archivo sea de solo lectura.</translation>
+    </message>
+    <message>
+        <source>It is shorter than 796 bytes, the least that holds every field.</source>
+        <translation>Tiene menos de 796 bytes, el mínimo que contiene todos los campos.</translation>
+    </message>
+    <message>
+        <source>The system reported a read error.</source>
+        <translation>El sistema informó de un error de lectura.</translation>
+    </message>
+    <message>
+        <source>The system reported a write error.</source>
+        <translation>El sistema informó de un error de escritura.</translation>
+    </message>
+    <message>
+        <source>The file changed since it was read and no longer holds every field of an NPF file; nothing was written.</source>
+        <translation>El archivo cambió desde que se leyó y ya no contiene todos los campos de un archivo NPF; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>It lies beyond the largest float, 3.4028235e+38.</source>
+        <translation>Supera el mayor número de coma flotante, 3.4028235e+38.</translation>
+    </message>
+    <message>
+        <source>Zero is taken only from a text that begins with 0.</source>
+        <translation>El cero solo se acepta de un texto que empiece por 0.</translation>
+    </message>
+    <message>
+        <source>It rounds to zero, which is taken only from a text that begins with 0.</source>
+        <translation>Se redondea a cero, que solo se acepta de un texto que empiece por 0.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is stored as %3, the largest the file holds</source>
+        <translation>%1: %2 se guarda como %3, el mayor valor que admite el archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2 is stored as %3, the smallest the file holds</source>
+        <translation>%1: %2 se guarda como %3, el menor valor que admite el archivo</translation>
     </message>
 </context>
 </TS>

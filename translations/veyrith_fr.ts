@@ -21,6 +21,17 @@
     </message>
 </context>
 <context>
+    <name>Cp1252Validator</name>
+    <message>
+        <source>Left out, as Windows-1252 cannot hold them: %1</source>
+        <translation>Omis, car Windows-1252 ne peut pas les représenter&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Left out, past the %1 characters that fit: %2</source>
+        <translation>Omis, au-delà des %1 caractères possibles&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPrompts</name>
     <message>
         <source>NPF files (*.npf)</source>
@@ -101,6 +112,16 @@
         <source>%1 - %2</source>
         <comment>the base caption, then the path of the file being edited</comment>
         <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened.</source>
+        <translation>Impossible d&apos;ouvrir le guide de l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>Open this file in a web browser:
+%1</source>
+        <translation>Ouvrez ce fichier dans un navigateur web&#xa0;:
+%1</translation>
     </message>
 </context>
 <context>
@@ -433,6 +454,62 @@
     <message>
         <source>Unknown</source>
         <translation>Inconnue</translation>
+    </message>
+    <message>
+        <source>No such file.</source>
+        <translation>Ce fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>C&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device or a pipe, for instance).</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire (par exemple un périphérique ou un tube).</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permission refusée.</translation>
+    </message>
+    <message>
+        <source>Permission denied; the file may be read-only.</source>
+        <translation>Permission refusée ; le fichier est peut-être en lecture seule.</translation>
+    </message>
+    <message>
+        <source>It is shorter than 796 bytes, the least that holds every field.</source>
+        <translation>Il fait moins de 796 octets, le minimum pour contenir tous les champs.</translation>
+    </message>
+    <message>
+        <source>The system reported a read error.</source>
+        <translation>Le système a signalé une erreur de lecture.</translation>
+    </message>
+    <message>
+        <source>The system reported a write error.</source>
+        <translation>Le système a signalé une erreur d&apos;écriture.</translation>
+    </message>
+    <message>
+        <source>The file changed since it was read and no longer holds every field of an NPF file; nothing was written.</source>
+        <translation>Le fichier a changé depuis sa lecture et ne contient plus tous les champs d&apos;un fichier NPF ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>It lies beyond the largest float, 3.4028235e+38.</source>
+        <translation>Il dépasse le plus grand nombre à virgule flottante, 3.4028235e+38.</translation>
+    </message>
+    <message>
+        <source>Zero is taken only from a text that begins with 0.</source>
+        <translation>Zéro n&apos;est accepté que d&apos;un texte qui commence par 0.</translation>
+    </message>
+    <message>
+        <source>It rounds to zero, which is taken only from a text that begins with 0.</source>
+        <translation>Il s&apos;arrondit à zéro, qui n&apos;est accepté que d&apos;un texte qui commence par 0.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is stored as %3, the largest the file holds</source>
+        <translation>%1&#xa0;: %2 est enregistré comme %3, la plus grande valeur que le fichier peut contenir</translation>
+    </message>
+    <message>
+        <source>%1: %2 is stored as %3, the smallest the file holds</source>
+        <translation>%1&#xa0;: %2 est enregistré comme %3, la plus petite valeur que le fichier peut contenir</translation>
     </message>
 </context>
 </TS>

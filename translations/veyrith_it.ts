@@ -21,6 +21,17 @@
     </message>
 </context>
 <context>
+    <name>Cp1252Validator</name>
+    <message>
+        <source>Left out, as Windows-1252 cannot hold them: %1</source>
+        <translation>Omessi, perché Windows-1252 non può rappresentarli: %1</translation>
+    </message>
+    <message>
+        <source>Left out, past the %1 characters that fit: %2</source>
+        <translation>Omessi, oltre i %1 caratteri consentiti: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopPrompts</name>
     <message>
         <source>NPF files (*.npf)</source>
@@ -101,6 +112,16 @@
         <source>%1 - %2</source>
         <comment>the base caption, then the path of the file being edited</comment>
         <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>The user guide could not be opened.</source>
+        <translation>Impossibile aprire la guida utente.</translation>
+    </message>
+    <message>
+        <source>Open this file in a web browser:
+%1</source>
+        <translation>Apri questo file in un browser web:
+%1</translation>
     </message>
 </context>
 <context>
@@ -433,6 +454,62 @@
     <message>
         <source>Unknown</source>
         <translation>Sconosciuta</translation>
+    </message>
+    <message>
+        <source>No such file.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>È una cartella.</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a device or a pipe, for instance).</source>
+        <translation>Non è un file normale (per esempio un dispositivo o una pipe).</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permesso negato.</translation>
+    </message>
+    <message>
+        <source>Permission denied; the file may be read-only.</source>
+        <translation>Permesso negato; il file potrebbe essere di sola lettura.</translation>
+    </message>
+    <message>
+        <source>It is shorter than 796 bytes, the least that holds every field.</source>
+        <translation>È più corto di 796 byte, il minimo che contiene tutti i campi.</translation>
+    </message>
+    <message>
+        <source>The system reported a read error.</source>
+        <translation>Il sistema ha segnalato un errore di lettura.</translation>
+    </message>
+    <message>
+        <source>The system reported a write error.</source>
+        <translation>Il sistema ha segnalato un errore di scrittura.</translation>
+    </message>
+    <message>
+        <source>The file changed since it was read and no longer holds every field of an NPF file; nothing was written.</source>
+        <translation>Il file è cambiato da quando è stato letto e non contiene più tutti i campi di un file NPF; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>It lies beyond the largest float, 3.4028235e+38.</source>
+        <translation>Supera il più grande numero in virgola mobile, 3.4028235e+38.</translation>
+    </message>
+    <message>
+        <source>Zero is taken only from a text that begins with 0.</source>
+        <translation>Lo zero è accettato solo da un testo che inizia con 0.</translation>
+    </message>
+    <message>
+        <source>It rounds to zero, which is taken only from a text that begins with 0.</source>
+        <translation>Si arrotonda a zero, che è accettato solo da un testo che inizia con 0.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is stored as %3, the largest the file holds</source>
+        <translation>%1: %2 viene salvato come %3, il valore più grande che il file può contenere</translation>
+    </message>
+    <message>
+        <source>%1: %2 is stored as %3, the smallest the file holds</source>
+        <translation>%1: %2 viene salvato come %3, il valore più piccolo che il file può contenere</translation>
     </message>
 </context>
 </TS>

@@ -1,17 +1,13 @@
 #include "about_dialog.h"
 
-#include "user_prompts.h"
-
 #include "ui_about_dialog.h"
 #include "veyrith_version.h"
 
 #include <QMouseEvent>
 
-AboutDialog::AboutDialog(UserPrompts& prompts, QUrl guide, QWidget* parent)
+AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::AboutDialog>())
-    , prompts(prompts)
-    , guide(std::move(guide))
 {
     ui->setupUi(this);
     ui->version->setText(tr("Version %1").arg(QStringLiteral(VEYRITH_VERSION)));
@@ -23,6 +19,6 @@ void AboutDialog::mousePressEvent(QMouseEvent* event)
 {
     // The picture takes no clicks of its own, so they arrive here.
     if (event->button() == Qt::LeftButton)
-        prompts.openUrl(guide);
+        emit guideRequested();
     QDialog::mousePressEvent(event);
 }

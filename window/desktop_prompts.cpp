@@ -5,7 +5,10 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,7 +38,8 @@ DesktopPrompts::DesktopPrompts(QWidget* owner)
 {
 }
 
-void DesktopPrompts::showMessage(Icon icon, const QString& caption, const QString& text)
+void DesktopPrompts::showMessage(
+    Icon icon, const QString& caption, const QString& text, const QString& informative)
 {
     QMessageBox::Icon boxIcon = QMessageBox::Critical;
     switch (icon) {
@@ -50,6 +54,17 @@ void DesktopPrompts::showMessage(Icon icon, const QString& caption, const QStrin
         break;
     }
     QMessageBox box(boxIcon, caption, text, QMessageBox::Ok, owner);
+    box.setInformativeText(informative);
+    // The box takes the width of its first line and wraps the second into it,
+    // which stacks a reason a few words a line; its lines get room for about
+    // forty characters.
+    if (auto* second = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+        const QFontMetrics metrics = second->fontMetrics();
+        int widest = 0;
+        for (const QString& line : informative.split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        second->setMinimumWidth(std::min(widest, 40 * metrics.averageCharWidth()));
+    }
     box.exec();
 }
 
@@ -70,10 +85,9 @@ QString DesktopPrompts::chooseFileToOpen()
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
 }
 
-void DesktopPrompts::openUrl(const QUrl& url)
+bool DesktopPrompts::openUrl(const QUrl& url)
 {
-    // Nothing to tell the user when no handler takes the page.
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 void DesktopPrompts::runDialog(QDialog& dialog)

@@ -13,9 +13,10 @@ class DesktopPrompts : public UserPrompts {
 public:
     explicit DesktopPrompts(QWidget* owner);
 
-    void showMessage(Icon icon, const QString& caption, const QString& text) override;
+    void showMessage(
+        Icon icon, const QString& caption, const QString& text, const QString& informative) override;
     QString chooseFileToOpen() override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
     void runDialog(QDialog& dialog) override;
 
     // The Open dialog as chooseFileToOpen runs it: character files first, a name

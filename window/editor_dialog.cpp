@@ -149,21 +149,26 @@ void EditorDialog::restoreLoadedFile()
     showCaption(loadedPath.empty() ? QString() : textOfFilePath(loadedPath));
 }
 
+void EditorDialog::tellFailure(const char* caption, const char* text, npf::FileFault fault, bool saving)
+{
+    const char* reason = messages::reasonFor(fault, saving);
+    prompts->showMessage(UserPrompts::Icon::Stop, translatedText(caption), translatedText(text),
+        reason ? translatedText(reason) : QString());
+}
+
 void EditorDialog::loadCharacter(const QString& filePath)
 {
     document.setPath(filePathOf(filePath));
-    if (!document.checkHeader()) {
-        prompts->showMessage(UserPrompts::Icon::Stop, translatedText(messages::invalidFileCaption),
-            translatedText(messages::invalidFile));
+    if (const npf::FileResult header = document.checkHeader(); !header) {
+        tellFailure(messages::invalidFileCaption, messages::invalidFile, header.fault, false);
         restoreLoadedFile();
         return;
     }
 
     showCaption(filePath);
 
-    if (!document.readFile()) {
-        prompts->showMessage(UserPrompts::Icon::Stop, translatedText(messages::readFailedCaption),
-            translatedText(messages::readFailed));
+    if (const npf::FileResult read = document.readFile(); !read) {
+        tellFailure(messages::readFailedCaption, messages::readFailed, read.fault, false);
         restoreLoadedFile();
         return;
     }
@@ -179,16 +184,17 @@ void EditorDialog::loadCharacter(const QString& filePath)
 void EditorDialog::onFileSave()
 {
     editing::PageValues values;
-    if (!tabs->mainPage()->readValues(values, *prompts) || !tabs->statsPage()->readValues(values, *prompts))
+    QStringList clamped;
+    if (!tabs->mainPage()->readValues(values, *prompts, clamped)
+        || !tabs->statsPage()->readValues(values, *prompts, clamped))
         return;
     editing::storePageValues(values, document.record);
 
-    if (document.saveFile())
-        prompts->showMessage(UserPrompts::Icon::Information, translatedText(messages::appCaption),
-            translatedText(messages::saved));
+    if (const npf::FileResult saved = document.saveFile(); !saved)
+        tellFailure(messages::appCaption, messages::saveFailed, saved.fault, true);
     else
-        prompts->showMessage(UserPrompts::Icon::Stop, translatedText(messages::appCaption),
-            translatedText(messages::saveFailed));
+        prompts->showMessage(UserPrompts::Icon::Information, translatedText(messages::appCaption),
+            translatedText(messages::saved), clamped.join(QLatin1Char('\n')));
 }
 
 void EditorDialog::onAppExit()
@@ -198,12 +204,18 @@ void EditorDialog::onAppExit()
 
 void EditorDialog::onHelpCommand()
 {
-    prompts->openUrl(guideUrl());
+    if (prompts->openUrl(guideUrl()))
+        return;
+    // No handler for the page (none installed, or none the system could reach).
+    prompts->showMessage(UserPrompts::Icon::Stop, translatedText(messages::appCaption),
+        tr("The user guide could not be opened."),
+        tr("Open this file in a web browser:\n%1").arg(QDir::toNativeSeparators(guideUrl().toLocalFile())));
 }
 
 void EditorDialog::onAppAbout()
 {
-    AboutDialog about(*prompts, guideUrl(), this);
+    AboutDialog about(this);
+    connect(&about, &AboutDialog::guideRequested, this, &EditorDialog::onHelpCommand);
     prompts->runDialog(about);
 }
 

@@ -58,6 +58,8 @@ private:
     void showCaption(const QString& filePath);
     void enableEditing(bool enabled);
     void restoreLoadedFile();
+    // A failure's box: the shared text and caption, and under them the reason, if any.
+    void tellFailure(const char* caption, const char* text, npf::FileFault fault, bool saving);
 
     // The character file being edited; its path is always the file Save writes to.
     npf::NpfDocument document;

@@ -1,6 +1,7 @@
 #include "main_page.h"
 
 #include "cp1252_validator.h"
+#include "field_behaviour.h"
 #include "shared_texts.h"
 #include "ui_main_page.h"
 
@@ -39,6 +40,8 @@ MainPage::MainPage(QWidget* parent)
         ui->modelCombo->addItem(textOfBytes(row.displayName));
     ui->raceCombo->setCurrentIndex(editing::noChoice);
     ui->modelCombo->setCurrentIndex(editing::noChoice);
+    takeWheelOnlyWithFocus(ui->raceCombo);
+    takeWheelOnlyWithFocus(ui->modelCombo);
 
     for (const std::string_view label : editing::actorFlagLabels) {
         auto* item = new QListWidgetItem(textOfBytes(label), ui->flagList);
@@ -69,9 +72,9 @@ void MainPage::showValues(const PageValues& values)
     exchange.show(values);
 }
 
-bool MainPage::readValues(PageValues& values, UserPrompts& prompts)
+bool MainPage::readValues(PageValues& values, UserPrompts& prompts, QStringList& notes)
 {
-    if (!exchange.read(values, prompts))
+    if (!exchange.read(values, prompts, notes))
         return false;
     values.raceChoice = ui->raceCombo->currentIndex();
     values.modelChoice = ui->modelCombo->currentIndex();

@@ -1,6 +1,7 @@
 #include "page_exchange.h"
 
 #include "cp1252_validator.h"
+#include "field_behaviour.h"
 #include "shared_texts.h"
 #include "user_prompts.h"
 
@@ -34,18 +35,23 @@ void bringPageToFront(QWidget* control)
 void PageExchange::addText(QLineEdit* edit, std::string PageValues::*value)
 {
     // The edit takes no more, and no other characters, than the file can hold.
-    edit->setMaxLength(textLimit);
-    edit->setValidator(new Cp1252Validator(edit));
-    fields.push_back({edit, value, {}, {}});
+    edit->setValidator(new Cp1252Validator(textLimit, edit));
+    add(edit, value);
 }
 
 void PageExchange::addInteger(QLineEdit* edit, std::int32_t PageValues::*value)
 {
-    fields.push_back({edit, value, {}, {}});
+    add(edit, value);
 }
 
 void PageExchange::addReal(QLineEdit* edit, npf::FloatBits PageValues::*value)
 {
+    add(edit, value);
+}
+
+void PageExchange::add(QLineEdit* edit, Member value)
+{
+    showWholeTextAsToolTip(edit);
     fields.push_back({edit, value, {}, {}});
 }
 
@@ -70,48 +76,54 @@ void PageExchange::show(const PageValues& values)
             field.shownText = editing::formatReal(field.shownValue.value());
             field.edit->setText(QString::fromStdString(field.shownText));
         }
+        // setText leaves the cursor at the end, which scrolls a long value's
+        // beginning (its sign, its first digits) out of a narrow field.
+        field.edit->setCursorPosition(0);
     }
 }
 
-bool PageExchange::readField(Field& field, PageValues& values, QString& failure) const
+std::optional<PageExchange::Refusal> PageExchange::readField(
+    Field& field, PageValues& values, QStringList& notes) const
 {
     const QString text = field.edit->text();
     if (const auto* member = std::get_if<std::string PageValues::*>(&field.value)) {
-        if (text.size() > textLimit) {
-            failure = translatedText(messages::textTooLong);
-            return false;
-        }
+        if (text.size() > textLimit)
+            return Refusal{translatedText(messages::textTooLong), {}};
         values.** member = bytesOfText(text);
-        return true;
+        return std::nullopt;
     }
     // Only ASCII can make a number, so any other character fails whatever the encoding.
     const std::string bytes = text.toStdString();
+    const auto reasonFor = [](editing::NumberRefusal refusal) {
+        const char* reason = messages::reasonFor(refusal);
+        return reason ? translatedText(reason) : QString();
+    };
     if (const auto* member = std::get_if<std::int32_t PageValues::*>(&field.value)) {
-        const auto number = editing::parseInteger(bytes);
-        if (!number) {
-            failure = translatedText(messages::notAnInteger);
-            return false;
-        }
-        values.** member = *number;
-        return true;
+        const auto number = editing::readInteger(bytes);
+        if (!number.value)
+            return Refusal{translatedText(messages::notAnInteger), reasonFor(number.refusal)};
+        if (number.clamped)
+            notes << translatedText(messages::storedClamped(*number.value))
+                         .arg(field.edit->accessibleName(), text, QString::number(*number.value));
+        values.** member = *number.value;
+        return std::nullopt;
     }
     const auto member = std::get<npf::FloatBits PageValues::*>(field.value);
     const auto number = editing::readRealText(bytes, field.shownText, field.shownValue);
-    if (!number) {
-        failure = translatedText(messages::notANumber);
-        return false;
-    }
+    if (!number)
+        return Refusal{translatedText(messages::notANumber), reasonFor(editing::readReal(bytes).refusal)};
     values.*member = *number;
-    return true;
+    return std::nullopt;
 }
 
-bool PageExchange::read(PageValues& values, UserPrompts& prompts)
+bool PageExchange::read(PageValues& values, UserPrompts& prompts, QStringList& notes)
 {
     for (Field& field : fields) {
-        QString failure;
-        if (readField(field, values, failure))
+        const auto refusal = readField(field, values, notes);
+        if (!refusal)
             continue;
-        prompts.showMessage(UserPrompts::Icon::Exclamation, applicationTitle(), failure);
+        prompts.showMessage(
+            UserPrompts::Icon::Exclamation, applicationTitle(), refusal->message, refusal->reason);
         bringPageToFront(field.edit);
         field.edit->setFocus(Qt::OtherFocusReason);
         field.edit->selectAll();

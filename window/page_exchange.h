@@ -5,8 +5,10 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -16,9 +18,10 @@ class QWidget;
 class UserPrompts;
 
 // Moves a page's values between editing::PageValues and its edits, in the order
-// the fields were added. Reading stops at the first field that does not convert,
-// tells the user why, brings its page to the front and leaves the focus on it
-// with its whole text selected.
+// the fields were added. Each edit shows a value from its first character.
+// Reading stops at the first field that does not convert, tells the user why,
+// brings its page to the front and leaves the focus on it with its whole text
+// selected; a whole number it brought into the file's range it notes.
 class PageExchange {
 public:
     void addText(QLineEdit* edit, std::string editing::PageValues::*value);
@@ -29,7 +32,8 @@ public:
     QList<QWidget*> controls() const;
 
     void show(const editing::PageValues& values);
-    bool read(editing::PageValues& values, UserPrompts& prompts);
+    // Adds a note for each whole number stored as the nearest end of the file's range.
+    bool read(editing::PageValues& values, UserPrompts& prompts, QStringList& notes);
 
 private:
     // Longest text a Name or Clan can hold in the file.
@@ -47,7 +51,12 @@ private:
         npf::FloatBits shownValue;
     };
 
-    bool readField(Field& field, editing::PageValues& values, QString& failure) const;
+    struct Refusal {
+        QString message;
+        QString reason; // "" when the message says all
+    };
+    void add(QLineEdit* edit, Member value);
+    std::optional<Refusal> readField(Field& field, editing::PageValues& values, QStringList& notes) const;
 
     std::vector<Field> fields;
 };

@@ -48,7 +48,7 @@ void StatsPage::showValues(const PageValues& values)
     exchange.show(values);
 }
 
-bool StatsPage::readValues(PageValues& values, UserPrompts& prompts)
+bool StatsPage::readValues(PageValues& values, UserPrompts& prompts, QStringList& notes)
 {
-    return exchange.read(values, prompts);
+    return exchange.read(values, prompts, notes);
 }

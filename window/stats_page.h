@@ -24,7 +24,8 @@ public:
     QList<QWidget*> editingControls() const;
 
     void showValues(const editing::PageValues& values);
-    bool readValues(editing::PageValues& values, UserPrompts& prompts);
+    // Notes, as the exchange does, each whole number it brought into the file's range.
+    bool readValues(editing::PageValues& values, UserPrompts& prompts, QStringList& notes);
 
 private:
     std::unique_ptr<Ui::StatsPage> ui;

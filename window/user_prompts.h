@@ -14,10 +14,15 @@ public:
 
     virtual ~UserPrompts() = default;
 
-    virtual void showMessage(Icon icon, const QString& caption, const QString& text) = 0;
+    // The text, and under it the informative text when there is one: the
+    // reason for a failure, a note on a success.
+    virtual void showMessage(
+        Icon icon, const QString& caption, const QString& text, const QString& informative = {})
+        = 0;
     // The path of an existing file, or an empty text when the user cancels.
     virtual QString chooseFileToOpen() = 0;
-    virtual void openUrl(const QUrl& url) = 0;
+    // Whether a handler took the page or file.
+    virtual bool openUrl(const QUrl& url) = 0;
     // Runs a dialog modally and returns when it has been closed.
     virtual void runDialog(QDialog& dialog) = 0;
 };

@@ -304,7 +304,10 @@ private slots:
                 {cash, {Replace}, {Pick, "&Save"}, {Replace, {}, bytesOf(good).left(795)}, {Pick, "&Save"},
                     {Replace, {}, bytesOf(good)}},
                 edit,
-                unsaved + "No such file.\n" + unsaved + "The system reported a write error.\n" + saved});
+                unsaved + "No such file.\n" + unsaved
+                    + "The file changed since it was read and no longer holds every field of an NPF file; "
+                      "nothing was written.\n"
+                    + saved});
         add("locked at save",
             {good, {cash, {Lock}, {Pick, "&Save"}, {Lock}}, edit,
                 unsaved + "Permission denied; the file may be read-only.\n" + saved});

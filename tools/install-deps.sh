@@ -22,7 +22,7 @@ if [[ "${1:-}" == test ]]; then
 fi
 if [[ "${1:-}" == windows ]]; then
     packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest libcli11-dev nlohmann-json3-dev wine64
-        qt6-base-dev dpkg-dev xz-utils nsis xvfb xauth openbox xdotool x11-utils)
+        qt6-base-dev dpkg-dev xz-utils nsis xvfb xauth openbox xdotool x11-utils python3)
 fi
 
 missing=()

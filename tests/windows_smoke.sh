@@ -62,13 +62,15 @@ shown() { [ "$(visible)" "$1" "$2" ]; }
 press() {
     for _ in 1 2 3; do
         xdotool windowactivate --sync "$main" key "$1" 2>/dev/null
-        tries=30 retry "${@:2}" && return
+        tries="${tries:-30}" retry "${@:2}" && return
     done
     return 1
 }
-press ctrl+o system_dialog || fail "Ctrl+O showed no system Open dialog owned by the editor"
+# Each look runs a program under Wine, so fewer looks than for X's windows.
+tries=10 press ctrl+o system_dialog ||
+    fail "Ctrl+O showed no system Open dialog owned by the editor; the windows were:"$'\n'"$(windows)"
 xdotool key Escape
-tries=30 retry no_system_dialog || fail "Escape left the Open dialog open"
+tries=10 retry no_system_dialog || fail "Escape left the Open dialog open"
 # Counted once the window has stopped adding windows of its own.
 before=-1
 while [[ "$before" != "$(visible)" ]]; do

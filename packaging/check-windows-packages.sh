@@ -6,11 +6,11 @@
 # checked as Windows would read what it leaves: files under Program Files, a
 # Start menu shortcut whose target is the installed editor, one entry among the
 # installed programs with a quiet uninstall, and .npf shared with another
-# program by Windows' rules. Each install is followed by an uninstall that must
+# program by Windows' rules. Each case ends in that quiet uninstall, which must
 # leave nothing of ours, and nothing of the other program's missing:
 #   1. another program owns .npf: it keeps .npf, we only join its Open with list;
-#   2. nobody owns .npf: it becomes ours, and goes with us;
-#   3. installed twice, the second time elsewhere: one entry, one set of files.
+#   2. nobody owns .npf: it becomes ours, and goes with us; installed over
+#      itself, then again into another folder: one entry, one set of files.
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/veyrith-windows.XXXXXX")"

@@ -55,6 +55,18 @@ ready() {
         cmp -s "$1/$stamp_name" <(stamp)
 }
 
+# Puts a stamped Qt in the cache's place. A build that still reads the Qt it
+# replaces loses its files for no longer than two renames.
+install_prefix() {
+    local old=""
+    if [[ -e "$prefix" ]]; then
+        old="$(mktemp -d "$cache/replaced.XXXXXX")"
+        mv "$prefix" "$old/"
+    fi
+    mv "$1" "$prefix"
+    [[ -z "$old" ]] || rm -rf "$old"
+}
+
 case "${1:-}" in
 --check)
     ready "${2:?--check needs a prefix}" && exit 0
@@ -97,8 +109,7 @@ if [[ $build_only == no && -f "$archive" ]]; then
         unpacked="$(mktemp -d "$cache/unpack.XXXXXX")"
         tar -xJf "$archive" -C "$unpacked"
         stamp >"$unpacked/qt6-mingw/$stamp_name"
-        rm -rf "$prefix"
-        mv "$unpacked/qt6-mingw" "$prefix"
+        install_prefix "$unpacked/qt6-mingw"
         rmdir "$unpacked"
         ready "$prefix" && { echo "$prefix"; exit 0; }
         echo "$archive holds no usable Qt; building it" >&2
@@ -132,6 +143,5 @@ cmake -S "$source_dir" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cm
 cmake --build "$work/build" >&2
 cmake --install "$work/build" >&2
 stamp >"$staging/$stamp_name"
-rm -rf "$prefix"
-mv "$staging" "$prefix"
+install_prefix "$staging"
 echo "$prefix"

@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 WINDOWS_BUILD_DIR ?= build-windows
 CMAKE_FLAGS ?=
 
-.PHONY: run test test-windows deps test-deps screenshots clean
+.PHONY: run test test-windows deps test-deps screenshots translations clean
 
 # A first build for running leaves out what only the tests need; a tree that
 # has them keeps them.
@@ -36,12 +36,22 @@ test-windows:
 	ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure
 	packaging/check-windows-packages.sh $(WINDOWS_BUILD_DIR)
 
-# Both pages with the sample character, rendered in a real X server for README.md.
+# Both pages with the sample character, in English and in German, rendered in a
+# real X server for README.md.
 screenshots: test-deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) --target render_screenshots
 	mkdir -p docs/screenshots
-	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD_DIR)/bin/render_screenshots samples/mireille.npf docs/screenshots
+	for language in C de_DE; do \
+	    LANG=$$language.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= xvfb-run -a -s "-screen 0 1280x1024x24" \
+	        $(BUILD_DIR)/bin/render_screenshots samples/mireille.npf docs/screenshots || exit 1; \
+	done
+
+# The catalogs in translations/ brought up to the code's texts: a new text comes
+# in marked unfinished, a text gone from the code leaves.
+translations: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(RUN_FLAGS) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) --target update_translations
 
 clean:
 	rm -rf $(BUILD_DIR) $(WINDOWS_BUILD_DIR)

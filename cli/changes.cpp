@@ -75,18 +75,35 @@ ParsedChange parseRace(std::string_view value)
     return rejected(messages::raceRefused(raceName));
 }
 
+// A model that is no row, with the display names and identifiers nearest to it.
+std::string unknownModel(std::string_view typed)
+{
+    std::vector<std::string_view> names;
+    for (const editing::ModelRow& row : editing::ModelTable::rows())
+        names.insert(names.end(), {row.displayName, row.modelId});
+    return messages::unknownModel(modelName, typed, nearestNames(typed, names));
+}
+
+// A display name in any letter case, an identifier exactly as the table has it,
+// or a row's index. Any other text can only be the stored identifier, which the
+// editor keeps as its extra entry; that takes the same bytes, letter case included.
 ParsedChange parseModel(std::string_view value)
 {
     const auto& rows = editing::ModelTable::rows();
+    const auto row = [&](int index) {
+        return ParsedChange{ModelChange{index, std::string(rows[index].modelId)}, {}};
+    };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (editing::equalIgnoringCase(value, rows[i].displayName))
-            return {ModelChange{static_cast<int>(i), std::string(rows[i].modelId)}, {}};
+            return row(static_cast<int>(i));
     }
-    if (const auto row = editing::ModelTable::findById(value))
-        return {ModelChange{*row, std::string(value)}, {}};
+    if (const auto index = editing::ModelTable::findById(value))
+        return row(*index);
+    if (const auto index = editing::parseInteger(value); index && editing::ModelTable::rowAt(*index))
+        return row(*index);
     auto bytes = editing::bytesFromUtf8(value);
     if (!bytes)
-        return rejected(messages::unknownModel(modelName, value));
+        return rejected(unknownModel(value));
     return {ModelChange{std::nullopt, std::move(*bytes)}, {}};
 }
 
@@ -119,7 +136,11 @@ ParsedChange parseToggle(std::string_view argument)
         return {FlagToggle{*bit, set}, {}};
     if (argument.starts_with("--"))
         return rejected(messages::unknownOption(argument));
-    return rejected(messages::unknownFlag(name));
+    std::vector<std::string> flags;
+    for (int bit = 0; bit < editing::actorFlagCount; ++bit)
+        flags.push_back(editing::actorFlagName(bit));
+    const std::vector<std::string_view> names(flags.begin(), flags.end());
+    return rejected(messages::unknownFlag(name, nearestNames(name, names)));
 }
 
 std::vector<std::string_view> settableNames()
@@ -204,13 +225,19 @@ std::vector<std::string_view> fieldsWrittenBy(std::string_view name)
 
 } // namespace
 
+bool looksLikeChange(std::string_view argument)
+{
+    return argument.starts_with('+') || argument.starts_with('-')
+        || argument.find('=') != std::string_view::npos;
+}
+
 ParsedChange parseChange(std::string_view argument)
 {
+    if (!looksLikeChange(argument))
+        return rejected(messages::notAChange(argument));
     if (argument.starts_with('+') || argument.starts_with('-'))
         return parseToggle(argument);
     const auto equals = argument.find('=');
-    if (equals == std::string_view::npos)
-        return rejected(messages::notAChange(argument));
     return parseAssignment(argument.substr(0, equals), argument.substr(equals + 1));
 }
 
@@ -281,7 +308,7 @@ std::optional<std::string> applyChanges(std::span<const Change> changes, Charact
                     else if (model.modelId == record.modelId)
                         values.modelChoice = editing::noChoice;
                     else
-                        error = messages::unknownModel(modelName, editing::utf8FromBytes(model.modelId));
+                        error = unknownModel(editing::utf8FromBytes(model.modelId));
                     saveSteps.emplace_back(editing::storeModel);
                 },
                 [&](const FlagsChange& flags) {

@@ -54,6 +54,10 @@ struct ParsedChange {
     std::string error;
 };
 
+// Whether an argument has the form of a change (which parseChange may still
+// refuse), rather than of a file name or a lone word.
+bool looksLikeChange(std::string_view argument);
+
 // Checks a value with the editor's conversion rules, as far as that needs no
 // file: a real typed as a stored value shows ("1234.57", "nan", "-0") and a
 // race or model the lists do not know are judged against the stored values

@@ -7,15 +7,19 @@
 #include "listing.h"
 #include "messages.h"
 #include "shared_bytes.h"
+#include "shell_loops.h"
 #include "snapshot.h"
+#include "wildcards.h"
 
 #include "editing/actor_flags.h"
 #include "editing/messages.h"
 #include "editing/model_table.h"
+#include "editing/text_conversions.h"
 #include "npf/npf_document.h"
 #include "npf/npf_layout.h"
 
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <variant>
 
@@ -46,6 +50,35 @@ int save(npf::NpfDocument& document, const std::string& path, std::ostream& err)
     if (!result)
         report(err, path, result, true);
     return result ? success : fileFailure;
+}
+
+// An argument of set that is no change but names a file: one that exists, or
+// a path, a pattern or a character file's name, as a shell gives "*.npf".
+bool namesAFile(std::string_view argument)
+{
+    const auto endsInNpf = [&] {
+        return argument.size() > 4
+            && editing::equalIgnoringCase(argument.substr(argument.size() - 4), ".npf");
+    };
+    return !argument.empty() && !looksLikeChange(argument)
+        && (argument.find_first_of("/\\*?") != std::string_view::npos || endsInNpf()
+            || npf::factsOf(npf::pathFromUtf8(argument)).fault != npf::FileFault::missing);
+}
+
+// set given several files, or a pattern no shell expanded (cmd passes "*.npf"
+// on as typed): the message and the loops that do what was meant.
+std::optional<std::string> severalFiles(const std::string& path, const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> files{path};
+    std::vector<std::string> changes;
+    for (const std::string& argument : arguments)
+        (namesAFile(argument) ? files : changes).push_back(argument);
+    std::erase_if(changes, [](const std::string& argument) { return !looksLikeChange(argument); });
+    const bool pattern = files.size() == 1 && wildcardIn(path)
+        && npf::factsOf(npf::pathFromUtf8(path)).fault != npf::FileFault::none;
+    if (files.size() == 1 && !pattern)
+        return std::nullopt;
+    return messages::oneFileOnly(files[pattern ? 0 : 1], pattern) + "\n" + setLoops(files, changes);
 }
 
 } // namespace
@@ -117,6 +150,10 @@ int restoreCharacter(
 
 int setFields(const std::string& path, const std::vector<std::string>& arguments, std::ostream& err)
 {
+    if (const auto message = severalFiles(path, arguments)) {
+        err << *message;
+        return usageError;
+    }
     if (arguments.empty()) {
         err << messages::noChanges << '\n';
         return usageError;
@@ -159,8 +196,10 @@ int diffCharacters(const std::string& pathA, const std::string& pathB, std::ostr
 {
     npf::NpfDocument a;
     npf::NpfDocument b;
-    if (!load(a, pathA, err) || !load(b, pathB, err))
-        return fileFailure;
+    // Both are read, so that each one that fails is reported.
+    const bool readA = load(a, pathA, err);
+    if (!load(b, pathB, err) || !readA)
+        return diffTrouble;
     const auto lines = differencesBetween(a.record, b.record);
     for (const auto& line : lines)
         out << line << '\n';

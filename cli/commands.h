@@ -12,6 +12,7 @@ enum ExitStatus : int {
     fileFailure = 1, // a file could not be checked, read or saved
     differencesFound = 1,
     usageError = 2, // also a rejected value
+    diffTrouble = 2, // diff could not read a file: as diff and cmp, apart from "different"
 };
 
 int showCharacter(const std::string& path, bool asJson, std::ostream& out, std::ostream& err);

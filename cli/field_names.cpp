@@ -77,6 +77,9 @@ std::vector<std::string_view> nearestNames(std::string_view typed, std::span<con
     }
     std::stable_sort(
         near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    // A name that differs only in letter case is the one meant.
+    if (!near.empty() && near.front().first == 0)
+        std::erase_if(near, [](const auto& candidate) { return candidate.first > 0; });
     near.resize(std::min(near.size(), mostSuggested));
     std::vector<std::string_view> nearest;
     for (const auto& [distance, name] : near)

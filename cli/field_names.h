@@ -19,7 +19,8 @@ struct SettableField {
 
 // The names close enough to the typed one to be what was meant, nearest first
 // (edit distance, letter case aside; an adjacent swap counts as one edit),
-// then the names it begins; at most three.
+// then the names it begins; at most three. A name that differs only in letter
+// case comes alone.
 std::vector<std::string_view> nearestNames(std::string_view typed, std::span<const std::string_view> names);
 
 // The settable field a typed name stands for, or the message that refuses it.

@@ -23,8 +23,9 @@
 namespace {
 
 constexpr const char* toolFooter
-    = "Exit status: 0 success; 1 a file could not be checked, read or saved, or diff found\n"
-      "differences; 2 a usage error or a rejected value (nothing is written then).\n"
+    = "Exit status: 0 success; 1 a file could not be checked, read or saved; 2 a usage error or\n"
+      "a rejected value (nothing is written then). diff, as diff and cmp: 0 no differences,\n"
+      "1 differences found, 2 trouble (a file could not be read, or a usage error).\n"
       "veyrith-npf COMMAND --help shows a command's form.";
 
 // Each command's help names only the statuses it can end with.
@@ -36,8 +37,8 @@ constexpr const char* setStatus
       "rejected value, or a change fields sharing bytes would not keep (nothing is written\n"
       "then).";
 constexpr const char* diffStatus
-    = "Exit status: 0 no differences; 1 differences found, or a file could not be read;\n"
-      "2 a usage error.";
+    = "Exit status, as diff and cmp give it: 0 no differences; 1 differences found; 2 a file\n"
+      "could not be read, or a usage error.";
 constexpr const char* restoreStatus
     = "Exit status: 0 restored; 1 the snapshot or the file could not be read, or the file\n"
       "could not be saved; 2 a usage error or a rejected snapshot (nothing is written then).";
@@ -71,8 +72,8 @@ std::string setFooter()
         + std::to_string(npf::textWidth) + " characters.\nrace: 0 to "
         + std::to_string(editing::raceEntries.size() - 1) + " or a race name (" + races
         + ").\n"
-          "model: a display name or a model identifier (see the models command); it sets\n"
-          "modelId and the four model strings.\n"
+          "model: a display name, a model identifier exactly as the table has it, or a row's\n"
+          "index (see the models command); it sets modelId and the four model strings.\n"
           "actorFlags: a decimal or 0x hexadecimal number of 32 bits.\n"
           "cash, totalXp: integers; one past 32 bits is stored as the nearest end of the\n"
           "range, as the editor stores it, and set says so.\n"
@@ -85,7 +86,8 @@ std::string setFooter()
           "its stored value.\n\n"
           "Examples:\n"
           "  veyrith-npf set hero.npf health=200 \"+NO FEED\"\n"
-          "  veyrith-npf set hero.npf -- \"-NO FEED\" cash=5\n\n"
+          "  veyrith-npf set hero.npf -- \"-NO FEED\" cash=5 model=10\n"
+          "  for f in *.npf; do veyrith-npf set \"$f\" health=200; done   # one file at a time\n\n"
         + setStatus;
 }
 
@@ -181,11 +183,12 @@ int main(int argc, char** argv)
     show->footer(std::string(jsonFooter) + showStatus);
 
     auto* set = app.add_subcommand("set", "Change fields as the editor's Save would, in place");
-    set->add_option("FILE", file, "Character file")->required();
+    set->add_option("FILE", file, "The one character file it changes")->required();
     set->allow_extras(); // FIELD=VALUE, +FLAG, -FLAG (a leading '-' is not an option here)
     set->footer(setFooter());
 
-    auto* diff = app.add_subcommand("diff", "List the fields whose values differ; exit 1 when some do");
+    auto* diff = app.add_subcommand(
+        "diff", "List the fields whose values differ; exit 1 when some do, 2 when a file cannot be read");
     diff->add_option("FILE_A", file, "First character file")->required();
     diff->add_option("FILE_B", otherFile, "Second character file")->required();
     diff->footer(diffStatus);

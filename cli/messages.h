@@ -33,27 +33,6 @@ inline std::string raceRefused(std::string_view field)
         "Please enter a race from 0 to " + std::to_string(editing::raceEntries.size() - 1) + " or its name.");
 }
 
-inline std::string unknownModel(std::string_view field, std::string_view text)
-{
-    return about(
-        field, "Unknown model \"" + std::string(text) + "\"; veyrith-npf models lists the known ones.");
-}
-
-inline std::string unknownOption(std::string_view argument)
-{
-    return "Unknown option: " + std::string(argument);
-}
-
-inline std::string unknownFlag(std::string_view name)
-{
-    return "Unknown flag: " + std::string(name) + " (veyrith-npf flags lists them)";
-}
-
-inline std::string notAChange(std::string_view argument)
-{
-    return "Expected FIELD=VALUE, +FLAG or -FLAG, not: " + std::string(argument);
-}
-
 // The names with commas, and the word given before the last ("a, b and c").
 inline std::string listed(std::span<const std::string_view> names, std::string_view last)
 {
@@ -66,6 +45,47 @@ inline std::string listed(std::span<const std::string_view> names, std::string_v
     return text;
 }
 
+// What a slip was meant to be, after the typed text; otherwise where the
+// names are listed.
+inline std::string didYouMean(std::span<const std::string_view> nearestFirst, std::string_view otherwise)
+{
+    return nearestFirst.empty() ? std::string(otherwise)
+                                : "; did you mean " + listed(nearestFirst, "or") + "?";
+}
+
+inline std::string unknownModel(
+    std::string_view field, std::string_view text, std::span<const std::string_view> nearestFirst)
+{
+    return about(field,
+        "Unknown model \"" + std::string(text) + "\""
+            + didYouMean(nearestFirst, "; veyrith-npf models lists the known ones."));
+}
+
+inline std::string unknownOption(std::string_view argument)
+{
+    return "Unknown option: " + std::string(argument);
+}
+
+inline std::string unknownFlag(std::string_view name, std::span<const std::string_view> nearestFirst)
+{
+    return "Unknown flag: " + std::string(name) + didYouMean(nearestFirst, " (veyrith-npf flags lists them)");
+}
+
+inline std::string notAChange(std::string_view argument)
+{
+    return "Expected FIELD=VALUE, +FLAG or -FLAG, not: " + std::string(argument);
+}
+
+// set given a second file, or a pattern the shell left unexpanded; the loops
+// that run it once for each file follow.
+inline std::string oneFileOnly(std::string_view extra, bool pattern)
+{
+    return "set takes one file"
+        + (pattern ? " and expands no pattern such as " + std::string(extra)
+                   : "; " + std::string(extra) + " is another file, not a change")
+        + ". To change several, run set once for each (sh, cmd, PowerShell):";
+}
+
 inline std::string unknownField(std::string_view name, std::span<const std::string_view> fields)
 {
     return "Unknown field: " + std::string(name) + " (the fields are " + listed(fields, "and") + ")";
@@ -73,13 +93,12 @@ inline std::string unknownField(std::string_view name, std::span<const std::stri
 
 inline std::string misspeltField(std::string_view name, std::span<const std::string_view> nearestFirst)
 {
-    return "Unknown field: " + std::string(name) + "; did you mean " + listed(nearestFirst, "or") + "?";
+    return "Unknown field: " + std::string(name) + didYouMean(nearestFirst, "");
 }
 
 inline std::string unknownCommand(std::string_view typed, std::span<const std::string_view> nearestFirst)
 {
-    return "Unknown command: " + std::string(typed)
-        + (nearestFirst.empty() ? "" : "; did you mean " + listed(nearestFirst, "or") + "?") + "\n";
+    return "Unknown command: " + std::string(typed) + didYouMean(nearestFirst, "") + "\n";
 }
 
 inline std::string carriedBy(std::string_view field, std::string_view writer)

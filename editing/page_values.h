@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actor_flags.h"
+#include "messages.h"
 #include "npf/character_record.h"
 
 #include <array>
@@ -12,15 +13,16 @@
 namespace editing {
 
 // The entries of the Race list; an entry's index is the race value it stands for.
+// The window shows them translated; veyrith-npf reads and writes them as they are.
 inline constexpr std::array<std::string_view, 5> raceEntries{
-    "0 - Vampire",
-    "1 - Ghoul",
-    "2 - Human",
-    "3 - Monster",
-    "4 - Lupine",
+    VEYRITH_TRANSLATE_NOOP("editing::messages", "0 - Vampire"),
+    VEYRITH_TRANSLATE_NOOP("editing::messages", "1 - Ghoul"),
+    VEYRITH_TRANSLATE_NOOP("editing::messages", "2 - Human"),
+    VEYRITH_TRANSLATE_NOOP("editing::messages", "3 - Monster"),
+    VEYRITH_TRANSLATE_NOOP("editing::messages", "4 - Lupine"),
 };
 // The extra entry that stands for a race outside the list.
-inline constexpr std::string_view unknownRaceEntry = "Unknown";
+inline constexpr std::string_view unknownRaceEntry = VEYRITH_TRANSLATE_NOOP("editing::messages", "Unknown");
 
 // An entry's race name alone, without its number ("Vampire").
 constexpr std::string_view raceNameOf(std::size_t entry)

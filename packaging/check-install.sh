@@ -41,6 +41,14 @@ grep -qx 'Exec=veyrith %f' "$entry" || fail "desktop entry: Exec does not pass t
 grep -qx "MimeType=$type;" "$entry" || fail "desktop entry: MimeType is not $type"
 metainfo="$share/metainfo/org.veyrith.Veyrith.metainfo.xml"
 grep -q "<mediatype>$type</mediatype>" "$metainfo" || fail "metainfo: does not provide $type"
+# Every language the editor speaks names and describes it on the desktop too.
+for catalog in "$(dirname "$0")"/../translations/veyrith_*.ts; do
+    language="$(basename "$catalog" .ts)" language="${language#veyrith_}"
+    for key in "Name[$language]" "GenericName[$language]" "Comment[$language]"; do
+        grep -qF "$key=" "$entry" || fail "desktop entry: no $key"
+    done
+    grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "metainfo: no summary in $language"
+done
 version="$("$prefix/usr/bin/veyrith" --version)"
 release="$(grep -o -m 1 '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)"
 [[ "$version" == "veyrith $release" ]] || fail "metainfo: latest release $release, but the editor says $version"

@@ -1,6 +1,6 @@
 # A Qt Test program under Wine, on the offscreen platform, its log printed.
 file(REMOVE ${LOG})
-execute_process(COMMAND ${EMULATOR} ${PROGRAM} -platform offscreen -o ${LOG},txt RESULT_VARIABLE result)
+execute_process(COMMAND ${EMULATOR} ${PROGRAM} -platform offscreen -o ${LOG},txt ${ARGUMENTS} RESULT_VARIABLE result)
 if(EXISTS ${LOG})
     file(READ ${LOG} log)
     message("${log}")

@@ -26,7 +26,7 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         {{"clanName=A b"}, 0, [](auto& r) { r.clanName = "A b", r.clanKey = "ab"; }},
         {{"totalXp=007", "race=lupine"}, 0, [](auto& r) { r.totalXp = r.totalXpCopy = 7, r.race = 4; }},
         {{"model=samuel md"}, 0, fixtures::putSamuelModel},
-        {{"model=mp_samuel_da"}, 0, fixtures::putSamuelModel},
+        {{"model=mp_samuel_da"}, 0, fixtures::putSamuelModel}, {{"model=13"}, 0, fixtures::putSamuelModel},
         // Back to a race and a model the lists do not know, as stored.
         {{"race=1", "race=7", "model=Serena", "model=mp_custom"}, 0},
         {{"actorFlags=0x80000001", "-bit 31", "+no feed", "+BIT 5"}, 0, [](auto& r) { r.actorFlags = 41; }},
@@ -63,9 +63,14 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         {{"clanName=" + std::string(33, 'c')}, 2, {}, "clanName: Please enter no more than 32 characters.\n"},
         {{"clanName=日"}, 2, {}, "clanName: Windows-1252 cannot hold some characters of this text.\n"},
         {{"race=5"}, 2, {}, "race: Please enter a race from 0 to 4 or its name.\n"},
-        {{"model=X"}, 2, {}, "model: Unknown model \"X\"; veyrith-npf models lists the known ones.\n"},
+        // An identifier is taken only as the table or the file has it.
+        {{"model=MP_CUSTOM"}, 2, {},
+            "model: Unknown model \"MP_CUSTOM\"; veyrith-npf models lists the known ones.\n"},
+        {{"model=MP_SAMUEL_DA"}, 2, {},
+            "model: Unknown model \"MP_SAMUEL_DA\"; did you mean mp_samuel_da?\n"},
         {{"actorFlags="}, 2, {}, "actorFlags: Please enter a decimal or 0x hexadecimal number of 32 bits.\n"},
-        {{"+NO FOOD"}, 2, {}, "Unknown flag: NO FOOD (veyrith-npf flags lists them)\n"},
+        {{"+NOFEED"}, 2, {}, "Unknown flag: NOFEED; did you mean NO FEED?\n"},
+        {{"-TALKING"}, 2, {}, "Unknown flag: TALKING (veyrith-npf flags lists them)\n"},
         {{"--force"}, 2, {}, "Unknown option: --force\n"},
         {{"health"}, 2, {}, "Expected FIELD=VALUE, +FLAG or -FLAG, not: health\n"},
         // A slip, a copy, the model strings and a field only restore writes.
@@ -81,6 +86,26 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
             "carriedTailInt: set keeps this field as stored, as the editor does; only restore writes it.\n"},
         {{}, 2, {}, "set needs at least one FIELD=VALUE, +FLAG or -FLAG.\n"}};
     check(set, rows);
+
+    // A second file, or a pattern cmd passed on: set says how to run it once for each.
+    const CliRun setOn = [](auto& a, auto&, auto& e) {
+        return cli::setFields(a[0], {a.begin() + 1, a.end()}, e);
+    };
+    const std::string eachFile
+        = ". To change several, run set once for each (sh, cmd, PowerShell):\n  for f in ";
+    check(setOn,
+        {{{"a.npf", "party/b.npf", "-NO FEED", "cash=5"}, 2, {},
+             "set takes one file; party/b.npf is another file, not a change" + eachFile
+                 + "a.npf party/b.npf; do veyrith-npf set \"$f\" -- \"-NO FEED\" cash=5; done\n"
+                   "  for %f in (a.npf party/b.npf) do veyrith-npf set \"%~f\" -- \"-NO FEED\" cash=5\n"
+                   "  Get-ChildItem a.npf, party/b.npf | ForEach-Object { veyrith-npf set $_.FullName \"--\" "
+                   "\"-NO FEED\" cash=5 }\n"},
+            {{"old *.npf", "cash=100%"}, 2, {},
+                "set takes one file and expands no pattern such as old *.npf" + eachFile
+                    + "\"old *.npf\"; do veyrith-npf set \"$f\" CHANGE...; done\n"
+                      "  for %f in (\"old *.npf\") do veyrith-npf set \"%~f\" CHANGE...\n"
+                      "  Get-ChildItem \"old *.npf\" | ForEach-Object { veyrith-npf set $_.FullName "
+                      "CHANGE... }\n"}});
 
     // show --json values fed back through set give the same bytes (a signalling NaN, -inf, -0).
     auto source = awkwardCharacter();
@@ -148,12 +173,13 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
         {{"diff", file(), same}, 0},
         {{"diff", file(), sample}, 1, {}, "", "\nactorFlags: 0x80008088 -> 0x00008088 (-bit 31)\n"},
         // Every way a file fails is named: the header, the size, the path.
-        {{"diff", file(), bad}, 1, {}, bad + ": File is not a valid NPF file.\n"},
+        {{"diff", file(), bad}, 2, {}, bad + ": File is not a valid NPF file.\n"},
         {{"show", "--json", shortFile}, 1, {},
             shortFile
                 + ": Could not read NPF file. It is shorter than 796 bytes, the least that holds every "
                   "field.\n"},
-        {{"diff", "nothing.npf", file()}, 1, {}, "nothing.npf: No such file.\n"},
+        {{"diff", "nothing.npf", bad}, 2, {},
+            "nothing.npf: No such file.\n" + bad + ": File is not a valid NPF file.\n"},
         {{"show", directory.string()}, 1, {}, directory.string() + ": Is a folder.\n"},
 #ifndef _WIN32
         {{"show", "/dev/null"}, 1, {}, "/dev/null: Not a regular file (a device or a pipe, for instance).\n"},

@@ -10,6 +10,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libcli11-dev nlohmann-json3-dev
 )
 if [[ "${1:-}" == test ]]; then
@@ -22,7 +23,8 @@ if [[ "${1:-}" == test ]]; then
 fi
 if [[ "${1:-}" == windows ]]; then
     packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest libcli11-dev nlohmann-json3-dev wine64
-        qt6-base-dev dpkg-dev xz-utils nsis xvfb xauth openbox xdotool x11-utils python3)
+        qt6-base-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n dpkg-dev xz-utils nsis xvfb xauth openbox
+        xdotool x11-utils python3)
 fi
 
 missing=()

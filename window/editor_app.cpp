@@ -1,12 +1,14 @@
 #include "editor_app.h"
 
 #include "editor_dialog.h"
+#include "editor_language.h"
 
 #include <QIcon>
 
 EditorApp::EditorApp(int& argc, char** argv)
     : application(argc, argv)
 {
+    editor_language::useSystemLanguage(application);
 }
 
 int EditorApp::run(const QString& file)

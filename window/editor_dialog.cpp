@@ -2,6 +2,7 @@
 
 #include "about_dialog.h"
 #include "desktop_prompts.h"
+#include "editor_language.h"
 #include "file_paths.h"
 #include "main_page.h"
 #include "page_tab_ctrl.h"
@@ -108,12 +109,14 @@ void EditorDialog::createMenus()
 QUrl EditorDialog::guideUrl()
 {
     const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/" VEYRITH_GUIDE_FROM_BIN);
-    return QUrl::fromLocalFile(QDir::cleanPath(path));
+    return QUrl::fromLocalFile(
+        editor_language::fileInLanguage(QDir::cleanPath(path), editor_language::inUse()));
 }
 
 void EditorDialog::buildCaption()
 {
-    captionText = tr("Veyrith 2 by the Veyrith team");
+    // The program's name, the same in every language.
+    captionText = QStringLiteral("Veyrith 2 by the Veyrith team");
 }
 
 void EditorDialog::showCaption(const QString& filePath)

@@ -1,6 +1,7 @@
 #include "console_output.h"
 #include "editor_app.h"
 #include "editor_command_line.h"
+#include "editor_language.h"
 
 #include <cstdio>
 
@@ -8,7 +9,8 @@ int main(int argc, char** argv)
 {
     // Read without a display, so that --help and --version answer anywhere.
     const EditorCommandLine command = [&] {
-        const QCoreApplication reader(argc, argv);
+        QCoreApplication reader(argc, argv);
+        editor_language::useSystemLanguage(reader);
         return readEditorCommandLine(QCoreApplication::arguments());
     }();
     if (command.action != EditorCommandLine::Action::Edit)

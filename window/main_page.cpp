@@ -1,6 +1,7 @@
 #include "main_page.h"
 
 #include "cp1252_validator.h"
+#include "shared_texts.h"
 #include "ui_main_page.h"
 
 #include "editing/actor_flags.h"
@@ -12,13 +13,13 @@ namespace {
 
 // Selects the entry of a choice, or shows a value outside the list as one extra
 // entry after the list's own, dropping whatever an earlier load appended.
-void selectEntry(QComboBox* combo, int ownEntries, int choice, std::string_view extraEntry)
+void selectEntry(QComboBox* combo, int ownEntries, int choice, const QString& extraEntry)
 {
     while (combo->count() > ownEntries)
         combo->removeItem(combo->count() - 1);
     if (choice == editing::noChoice) {
         // A value the list does not know is shown as such and saved back untouched.
-        combo->addItem(textOfBytes(extraEntry));
+        combo->addItem(extraEntry);
         choice = ownEntries;
     }
     combo->setCurrentIndex(choice);
@@ -33,7 +34,7 @@ MainPage::MainPage(QWidget* parent)
     ui->setupUi(this);
 
     for (const std::string_view entry : editing::raceEntries)
-        ui->raceCombo->addItem(textOfBytes(entry));
+        ui->raceCombo->addItem(translatedText(entry.data()));
     for (const editing::ModelRow& row : editing::ModelTable::rows())
         ui->modelCombo->addItem(textOfBytes(row.displayName));
     ui->raceCombo->setCurrentIndex(editing::noChoice);
@@ -61,8 +62,9 @@ QList<QWidget*> MainPage::editingControls() const
 void MainPage::showValues(const PageValues& values)
 {
     selectEntry(ui->raceCombo, static_cast<int>(editing::raceEntries.size()), values.raceChoice,
-        editing::unknownRaceEntry);
-    selectEntry(ui->modelCombo, editing::ModelTable::rowCount, values.modelChoice, values.modelId);
+        translatedText(editing::unknownRaceEntry.data()));
+    selectEntry(
+        ui->modelCombo, editing::ModelTable::rowCount, values.modelChoice, textOfBytes(values.modelId));
     showActorFlags(values.actorFlags);
     exchange.show(values);
 }

@@ -30,8 +30,9 @@ test-deps:
 # under Wine, then the zip and the installer made and checked.
 test-windows:
 	@tools/install-deps.sh windows
+	qt="$$(tools/build-windows-qt.sh)" && \
 	cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	    -DVEYRITH_WINDOWS_QT="$$(tools/build-windows-qt.sh | tail -n 1)" $(CMAKE_FLAGS)
+	    -DVEYRITH_WINDOWS_QT="$$(echo "$$qt" | tail -n 1)" $(CMAKE_FLAGS)
 	cmake --build $(WINDOWS_BUILD_DIR)
 	ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure
 	packaging/check-windows-packages.sh $(WINDOWS_BUILD_DIR)

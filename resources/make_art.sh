@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Draws the program's icons and about picture with ImageMagick. icon.svg is
-# the source of the icon; the PNGs and icon.ico are rendered from it and
-# committed, so a build needs none of this. Run from anywhere after changing the artwork.
+# Draws the program's icons and about picture with Debian's librsvg2-bin
+# (rsvg-convert) and imagemagick. icon.svg is the source of the icon; the PNGs
+# and icon.ico are rendered from it and committed, so a build needs none of
+# this. Run from anywhere after changing the artwork.
 set -euo pipefail
 cd "$(dirname "$0")"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
 
 cat > icon.svg <<'SVG'
 <svg xmlns="http://www.w3.org/2000/svg" width="48" height="48" viewBox="0 0 48 48">
@@ -14,12 +17,17 @@ cat > icon.svg <<'SVG'
 </svg>
 SVG
 
-for size in 16 32 48; do
-    convert -background none -density $((size * 2)) icon.svg -resize ${size}x${size} \
-        -strip PNG32:icon-${size}.png
+# Each size drawn from the outline, not scaled from another size.
+for size in 16 24 32 40 48 64 256; do
+    rsvg-convert --width $size --height $size icon.svg --output "$work/icon-$size.png"
 done
-# The Windows executable's icon: the same three sizes in one file.
-convert icon-16.png icon-32.png icon-48.png icon.ico
+# The desktop theme's icons (packaging/) beside the outline.
+for size in 16 32 48; do
+    convert "$work/icon-$size.png" -strip PNG32:icon-$size.png
+done
+# The Windows executable's icon: the sizes Explorer and the taskbar ask for at
+# every scale; the 256 px image is stored PNG-compressed, as Windows expects.
+convert "$work"/icon-{16,24,32,40,48,64,256}.png -strip icon.ico
 
 serif=/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf
 sans=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf

@@ -56,9 +56,11 @@ foreach(locale ${languageRuns})
 endforeach()
 
 if(WIN32)
-    # The real program under Wine on an X server: its command line, caption and system menu.
+    # The real program under Wine on an X server: its command line, caption,
+    # the system's Open dialog (told by its window class) and the system menu.
+    add_executable(top_windows top_windows.cpp)
     add_test(NAME windows_smoke
         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows_smoke.sh $<TARGET_FILE:veyrith>
-                ${PROJECT_SOURCE_DIR}/samples/mireille.npf ${CMAKE_BINARY_DIR}/wine-prefix)
+                ${PROJECT_SOURCE_DIR}/samples/mireille.npf ${CMAKE_BINARY_DIR}/wine-prefix $<TARGET_FILE:top_windows>)
     set_tests_properties(windows_smoke PROPERTIES TIMEOUT 120 ENVIRONMENT "LANG=C.UTF-8;LANGUAGE=;LC_ALL=;LC_MESSAGES=")
 endif()

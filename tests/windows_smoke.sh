@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The real veyrith.exe under Wine on an X server: its caption names the file
-# given; Ctrl+O opens the system's dialog; the system menu's last entry opens
-# the about box; closing the window ends the program.
-#   tests/windows_smoke.sh VEYRITH_EXE SAMPLE WINE_PREFIX
+# given; Ctrl+O opens the system's dialog, a window of the system's dialog
+# class owned by the editor; the system menu's last entry opens the about box;
+# closing the window ends the program.
+#   tests/windows_smoke.sh VEYRITH_EXE SAMPLE WINE_PREFIX TOP_WINDOWS_EXE
 set -euo pipefail
-exe="$(realpath "$1")" sample="$2" prefix="$(realpath "$3")"
+exe="$(realpath "$1")" sample="$2" prefix="$(realpath "$3")" lister="$(realpath "$4")"
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/veyrith-smoke.XXXXXX")"
 trap 'rm -rf "$scratch"' EXIT
@@ -15,9 +16,9 @@ cat >"$scratch/openbox.xml" <<'XML'
 <openbox_config xmlns="http://openbox.org/3.4/rc"><keyboard/><mouse/></openbox_config>
 XML
 
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$exe" "$scratch" <<'INNER'
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$exe" "$scratch" "$lister" <<'INNER'
 set -euo pipefail
-exe="$1" file="$2/a folder/hero.npf"
+exe="$1" file="$2/a folder/hero.npf" lister="$3"
 fail() { echo "$*" >&2; exit 1; }
 # A command tried every tenth of a second, tries times (default 100), until it succeeds.
 retry() {
@@ -44,31 +45,41 @@ titled() {
 }
 retry titled || fail "caption: $caption"
 
-# Wine's Open dialog has no title: it is seen by the windows it adds.
+# The system's dialogs (the Open dialog, not Qt's own nor a message box of
+# Qt's) are windows of class #32770; the editor's is owned by its window.
+windows() { /usr/lib/wine/wine64 "$lister" 2>/dev/null | tr -d '\r'; }
+owned_dialog=$'^#32770\t.*\tVeyrith 2 by'
+system_dialog() { windows | grep -q "$owned_dialog"; }
+# Read as a whole list that holds the editor, so that a failed read is no pass.
+no_system_dialog() {
+    local list
+    list="$(windows)" && grep -q $'^[^\t]*\tVeyrith 2 by' <<<"$list" && ! grep -q "$owned_dialog" <<<"$list"
+}
+# The system menu is seen by the X windows it adds.
 visible() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
 shown() { [ "$(visible)" "$1" "$2" ]; }
-settles() { tries=30 retry shown "$@"; }
 # Pressed again while Wine may still hand the focus back from a closed dialog.
 press() {
     for _ in 1 2 3; do
         xdotool windowactivate --sync "$main" key "$1" 2>/dev/null
-        settles "$2" "$3" && return
+        tries="${tries:-30}" retry "${@:2}" && return
     done
     return 1
 }
+# Each look runs a program under Wine, so fewer looks than for X's windows.
+tries=10 press ctrl+o system_dialog ||
+    fail "Ctrl+O showed no system Open dialog owned by the editor; the windows were:"$'\n'"$(windows)"
+xdotool key Escape
+tries=10 retry no_system_dialog || fail "Escape left the Open dialog open"
 # Counted once the window has stopped adding windows of its own.
 before=-1
 while [[ "$before" != "$(visible)" ]]; do
     before="$(visible)"
     sleep 0.5
 done
-press ctrl+o -gt "$before" || fail "Ctrl+O showed no Open dialog"
-sleep 0.5
-xdotool key Escape
-settles -eq "$before" || fail "Escape left the Open dialog open"
 
 # Alt+Space opens the system menu; Up wraps round to its last entry.
-press alt+space -gt "$before" || fail "Alt+Space opened no system menu"
+press alt+space shown -gt "$before" || fail "Alt+Space opened no system menu"
 xdotool key Up Return
 about="$(retry window '^About Veyrith$')" || fail "the system menu's last entry opened no about box"
 xdotool windowactivate --sync "$about" key Return 2>/dev/null

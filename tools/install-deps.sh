@@ -24,7 +24,7 @@ fi
 if [[ "${1:-}" == windows ]]; then
     packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest libcli11-dev nlohmann-json3-dev wine64
         qt6-base-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n dpkg-dev xz-utils nsis xvfb xauth openbox
-        xdotool x11-utils)
+        xdotool x11-utils python3)
 fi
 
 missing=()

@@ -26,7 +26,9 @@ setup="$(ls "$build"/veyrith-*-win64-setup.exe)"
 programs=(veyrith.exe veyrith-npf.exe)
 # The editor's console launcher, where the build makes one, ships beside it.
 [[ -f "$build/bin/veyrith.com" ]] && programs+=(veyrith.com)
-files=("${programs[@]}" guide.html veyrith-npf.md)
+# The guide in English and in each language it is written in.
+mapfile -t guides < <(cd "$(dirname "$0")/../docs" && ls guide*.html)
+files=("${programs[@]}" "${guides[@]}" veyrith-npf.md)
 
 # What a program imports, read by objdump; none, or no answer, is a failure.
 imports() {

@@ -15,7 +15,7 @@ wine() { WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= /usr/li
 (cd "$build" && cpack >/dev/null)
 zip="$(ls "$build"/veyrith-*-win64.zip)"
 setup="$(ls "$build"/veyrith-*-win64-setup.exe)"
-programs=(veyrith.exe veyrith-npf.exe)
+programs=(veyrith.exe veyrith.com veyrith-npf.exe)
 files=("${programs[@]}" guide.html veyrith-npf.md)
 
 mkdir "$scratch/zip"
@@ -31,7 +31,9 @@ for program in "${programs[@]}"; do
 done
 help="$(wine "$build/wine-prefix" "$top/veyrith-npf.exe" --help)"
 grep -q '^Usage:' <<<"$help" || fail "zip: veyrith-npf.exe --help printed: $help"
-echo "zip: $(basename "$zip") holds ${files[*]}; the tool answers --help under Wine"
+version="$(wine "$build/wine-prefix" "$top/veyrith.com" --version)"
+grep -q '^veyrith [0-9]' <<<"$version" || fail "zip: veyrith.com --version printed: $version"
+echo "zip: $(basename "$zip") holds ${files[*]}; the tool answers --help and veyrith.com --version under Wine"
 
 prefix="$scratch/prefix"
 wine "$prefix" wineboot --init 2>/dev/null

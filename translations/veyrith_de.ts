@@ -41,6 +41,10 @@
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>EditorCommandLine</name>

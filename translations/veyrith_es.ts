@@ -41,6 +41,10 @@
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>EditorCommandLine</name>

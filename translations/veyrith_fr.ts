@@ -41,6 +41,10 @@
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>EditorCommandLine</name>

@@ -41,6 +41,10 @@
         <source>All Files (*)</source>
         <translation>Tutti i file (*)</translation>
     </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>EditorCommandLine</name>

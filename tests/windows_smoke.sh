@@ -92,9 +92,13 @@ wait "$editor" || fail "veyrith.exe ended with $?"
 # Typed as "veyrith FILE", veyrith.com opens the window and returns at once.
 /usr/lib/wine/wine64 "${exe%.exe}.com" "$windows_path" >/dev/null 2>&1 || fail "veyrith.com ended with $?"
 second="$(retry window '^Veyrith 2 by')" || fail "veyrith.com opened no editor window"
-xdotool windowactivate --sync "$second" key alt+F4 2>/dev/null
 gone() { ! xdotool search --name '^Veyrith 2 by' >/dev/null; }
-tries=50 retry gone || fail "the editor veyrith.com started did not close"
+# A new window may not have the focus yet when the key comes: pressed again until it closes.
+for _ in 1 2 3; do
+    xdotool windowactivate --sync "$second" key alt+F4 2>/dev/null || true
+    tries=30 retry gone && break
+done
+gone || fail "the editor veyrith.com started did not close"
 echo "veyrith.exe showed \"$caption\", the Open dialog, its system menu's about box, and closed;"
 echo "veyrith.com returned while the window it opened stayed"
 INNER

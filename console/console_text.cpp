@@ -63,7 +63,10 @@ ConsoleStreams::ConsoleStreams()
     for (const auto& [stream, which] : {std::pair{&std::cout, Stream::output}, {&std::cerr, Stream::error}}) {
         if (!showsInConsole(which))
             continue;
-        auto buffer = std::make_unique<TextBuffer>([which](std::string_view text) { writeText(which, text); });
+        // A copy, since clang 14 cannot capture a structured binding.
+        const Stream writtenTo = which;
+        auto buffer = std::make_unique<TextBuffer>(
+            [writtenTo](std::string_view text) { writeText(writtenTo, text); });
         std::streambuf* const original = stream->rdbuf(buffer.get());
         redirected.push_back({stream, original, std::move(buffer)});
     }

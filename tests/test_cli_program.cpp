@@ -39,8 +39,8 @@ TEST_F(ProgramTest, TheProgramParsesItsArgumentsAndAnswersWithItsStatus)
     check(program, rows);
 }
 
-// What a newcomer reads: the commands when one is unknown, and a command's own
-// form and exit statuses, never the tool's.
+// What a newcomer reads: the commands when one is unknown, and each command's
+// own form and exit statuses, never another command's.
 TEST_F(ProgramTest, HelpShowsEachCommandsOwnFormAndStatuses)
 {
     struct Row {
@@ -61,6 +61,9 @@ TEST_F(ProgramTest, HelpShowsEachCommandsOwnFormAndStatuses)
         {{"models", "--help"}, 0,
             {"Usage: veyrith-npf models [OPTIONS]\n", "Exit status: 0 printed; 2 a usage"},
             {"diff", "saved", "CHANGE"}},
+        {{"show", "--help"}, 0, {"Exit status: 0 every file shown"}},
+        {{"diff", "--help"}, 0, {"Exit status, as diff and cmp give it: 0 no differences;"}},
+        {{"restore", "--help"}, 0, {"Exit status: 0 restored; "}},
     };
     for (const auto& row : rows) {
         std::ostringstream out, err;

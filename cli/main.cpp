@@ -1,11 +1,11 @@
 #include "changes.h"
 #include "commands.h"
-#include "console_output.h"
 #include "field_names.h"
 #include "messages.h"
 #include "utf8_command_line.h"
 #include "wildcards.h"
 
+#include "console/console_text.h"
 #include "editing/page_values.h"
 #include "npf/npf_layout.h"
 
@@ -163,7 +163,7 @@ CommandLine cutAtSetSeparator(int argc, const char* const* argv)
 
 int main(int argc, char** argv)
 {
-    const cli::Utf8Console console;
+    const console::ConsoleStreams consoleStreams;
     CLI::App app{"Inspect, script and compare Veyrith character (NPF) files.", "veyrith-npf"};
     const auto formatter = std::make_shared<Formatter>();
     formatter->label("SUBCOMMAND", "COMMAND");

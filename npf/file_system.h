@@ -41,15 +41,16 @@ struct FileFacts {
 };
 FileFacts factsOf(const std::filesystem::path& path);
 
-// The path as the system's file calls should get it. On Windows a long absolute
-// path gets the \\?\ form, which lifts the 260-character limit; elsewhere the
-// path is taken as it is.
+// The path as the system's file calls should get it. On Windows a path whose
+// full form reaches 260 characters (relative, drive-relative and rooted ones
+// included) gets that full form, as Windows itself resolves it, in the \\?\ form
+// that lifts the limit; elsewhere the path is taken as it is.
 std::filesystem::path systemPathOf(const std::filesystem::path& path);
 
-// The \\?\ (or \\?\UNC\) form of an absolute Windows path of 260 characters or
-// more: separators made backslashes, "." and ".." resolved as Windows resolves
-// them, since that form turns every such rule off. Shorter paths, relative ones
-// ("a\b", "C:a", "\a") and those already in a device form come back unchanged.
-std::wstring extendedLengthPath(std::wstring_view path);
+// The \\?\ (or \\?\UNC\) form of a full Windows path, drive-absolute or UNC,
+// as the system's own resolution gives it, once it reaches 260 characters. The
+// prefix turns off every rule of that resolution, so the path must have been
+// through it. Shorter paths and those in a device form come back unchanged.
+std::wstring extendedLengthPath(std::wstring_view fullPath);
 
 } // namespace npf

@@ -29,6 +29,27 @@ FileFault faultOfWindowsError(unsigned long error)
     }
 }
 
+namespace {
+
+// The full path Windows makes of a path: the current folder, or the current
+// folder of the drive, put in front; "." and ".." resolved; separators and
+// trailing dots and spaces handled by Windows' own rules. Empty when it fails.
+std::wstring fullPathOf(const std::wstring& path)
+{
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (size == 0)
+            return {};
+        const bool fits = size < full.size(); // else size counts the terminating zero it needs
+        full.resize(size);
+        if (fits)
+            return full;
+    }
+}
+
+} // namespace
+
 // Asked of the handle rather than through stat, which the C runtime refuses
 // for \\?\ paths; only attributes are opened, so a file another program holds
 // without sharing still answers.
@@ -53,9 +74,16 @@ FileFacts factsOf(const std::filesystem::path& path)
     return facts;
 }
 
+// A path that Windows resolves short enough is handed over as it is, so that
+// it meets the rules it would meet anywhere (device names such as NUL and CON
+// among them). A path that cannot be resolved is left for the file call to refuse.
 std::filesystem::path systemPathOf(const std::filesystem::path& path)
 {
-    return extendedLengthPath(path.native());
+    const std::wstring full = fullPathOf(path.native());
+    std::wstring extended = extendedLengthPath(full);
+    if (extended == full)
+        return path;
+    return extended;
 }
 
 } // namespace npf

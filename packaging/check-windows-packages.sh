@@ -23,9 +23,8 @@ wine() { WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;wineme
 (cd "$build" && cpack >/dev/null)
 zip="$(ls "$build"/veyrith-*-win64.zip)"
 setup="$(ls "$build"/veyrith-*-win64-setup.exe)"
-programs=(veyrith.exe veyrith-npf.exe)
-# The editor's console launcher, where the build makes one, ships beside it.
-[[ -f "$build/bin/veyrith.com" ]] && programs+=(veyrith.com)
+# The editor's console launcher ships beside it.
+programs=(veyrith.exe veyrith.com veyrith-npf.exe)
 # The guide in English and in each language it is written in.
 mapfile -t guides < <(cd "$(dirname "$0")/../docs" && ls guide*.html)
 files=("${programs[@]}" "${guides[@]}" veyrith-npf.md)
@@ -59,7 +58,9 @@ done
 grep -q 'Type: group icon' <<<"$(x86_64-w64-mingw32-windres -i "$top/veyrith.exe" -O rc)" || fail "zip: veyrith.exe has no icon"
 help="$(wine "$build/wine-prefix" "$top/veyrith-npf.exe" --help)"
 grep -q '^Usage:' <<<"$help" || fail "zip: veyrith-npf.exe --help printed: $help"
-echo "zip: $(basename "$zip") holds ${files[*]}; the programs import only Windows' DLLs and carry version $version; the tool answers --help"
+launched="$(wine "$build/wine-prefix" "$top/veyrith.com" --version)"
+[[ "$launched" == "veyrith $version"* ]] || fail "zip: veyrith.com --version printed: $launched"
+echo "zip: $(basename "$zip") holds ${files[*]}; the programs import only Windows' DLLs and carry version $version; the tool answers --help and veyrith.com --version"
 
 # The target of a shell link (.lnk), read from its LinkInfo as Windows' shell
 # link format lays it out: the local base path, then the common path suffix.

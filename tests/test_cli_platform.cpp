@@ -1,7 +1,7 @@
-// The portable halves of what veyrith-npf does only on Windows: expanding
-// wildcards, and deciding when a console must show UTF-8.
-#include "cli/console_output.h"
+// The portable halves of what the programs do only on Windows: expanding
+// wildcards, and handing a console whole characters.
 #include "cli/wildcards.h"
+#include "console/console_text.h"
 
 #include <gtest/gtest.h>
 
@@ -50,14 +50,33 @@ TEST(Wildcards, MatchesAreSortedAndKeepTheirFolder)
     EXPECT_TRUE(cli::matchingPaths("", "?", entries).empty());
 }
 
-// UTF-8 for the run whenever a console shows either stream, unless it already takes it.
-TEST(ConsoleOutput, Utf8OnlyWhereAConsoleShowsTheOutput)
+// However the text is cut when it is written or flushed, and across the
+// buffer's end, every piece handed on ends on a whole character; only what is
+// left at the end goes cut.
+TEST(ConsoleText, PiecesEndOnWholeCharacters)
 {
-    const std::vector<std::tuple<bool, bool, unsigned, std::optional<unsigned>>> rows{
-        {true, false, 437, 65001}, {false, true, 850, 65001}, {true, true, 1252, 65001},
-        {false, false, 437, std::nullopt}, {true, true, 65001, std::nullopt}};
-    for (const auto& [output, errors, current, page] : rows)
-        EXPECT_EQ(cli::codePageForRun(output, errors, current), page) << output << errors << current;
+    const std::string text = "Zo\xC3\xAB \xD0\x96\xD1\x83\xD0\xBA \xE4\xB8\x96 \xF0\x9F\x98\x80!\xF0\x9F"; // cut at its end
+    const std::string longText = std::string(4093, 'a') + text; // the buffer fills after "Zo\xC3"
+    for (const std::string& written : {text, longText}) {
+        for (const bool flushed : {false, true}) {
+            for (std::size_t cut = 1; cut <= 5; ++cut) {
+                std::string handedOn;
+                {
+                    console::TextBuffer buffer([&](std::string_view piece) {
+                        EXPECT_NE(static_cast<unsigned char>(piece.front()) & 0xC0, 0x80) << cut << flushed;
+                        handedOn += piece;
+                    });
+                    std::ostream stream(&buffer);
+                    for (std::size_t at = 0; at < written.size(); at += cut) {
+                        stream << written.substr(at, cut);
+                        if (flushed)
+                            stream.flush();
+                    }
+                }
+                EXPECT_EQ(handedOn, written) << cut;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "npf_test_support.h"
 
 #include <nlohmann/json.hpp>
+#include <veyrith_version.h>
 #include <windows.h>
 
 namespace {
@@ -15,17 +16,29 @@ using npftools::sampleCharacter;
 
 class WindowsTest : public NpfFileTest {
 protected:
-    // The built tool run from a wide command line; output holds what it printed.
-    int runTool(const std::vector<std::wstring>& arguments)
+    // A built program run by cmd from a folder with a wide command line, its
+    // standard output (and error, unless sent elsewhere) to a file; output holds what it printed.
+    int run(const std::wstring& program, const std::vector<std::wstring>& arguments,
+        const std::filesystem::path& folder, const std::wstring& errors = L"2>&1")
     {
-        std::wstring line = VEYRITH_NPF_TOOL;
+        std::wstring line = L"cd /d \"" + folder.native() + L"\" && " + program;
         for (const auto& argument : arguments)
             line += L" \"" + argument + L"\"";
-        const int status = _wsystem((line + L" >\"" + (directory / "out.txt").native() + L"\" 2>&1").c_str());
+        line += L" >\"" + (directory / "out.txt").native() + L"\" " + errors;
+        // 9009: cmd could not start the program, which Wine on a loaded machine does now and then.
+        int status = 9009;
+        for (int attempt = 0; attempt < 3 && status == 9009; ++attempt)
+            status = _wsystem(line.c_str());
         const auto bytes = readFileBytes(directory / "out.txt");
         output.assign(bytes.begin(), bytes.end());
         return status;
     }
+    int runTool(const std::vector<std::wstring>& arguments, const std::filesystem::path& folder = {})
+    {
+        return run(L"\"" + (programs / VEYRITH_NPF_TOOL).native() + L"\"", arguments,
+            folder.empty() ? programs : folder);
+    }
+    const std::filesystem::path programs = std::filesystem::current_path();
     std::string output;
 };
 
@@ -76,6 +89,9 @@ TEST_F(WindowsTest, WildcardsAndLongPaths)
     for (const wchar_t* name : {L"Жук.npf", L"жаба.npf", L"Zoë.npf", L"😀.npf", L"b.txt"})
         ASSERT_TRUE(npftools::writeFileBytes(folder / name, bytes));
     ASSERT_TRUE(npftools::writeFileBytes(systemPathOf(longFolder / L"a.npf"), bytes));
+    const std::wstring relative = (longFolder / L"a.npf").lexically_relative(directory).native();
+    const std::wstring driveRelative = directory.root_name().native() + relative;
+    const std::wstring rooted = (directory.root_directory() / directory.relative_path() / relative).native();
     const std::string slashed = npf::utf8Of(folder) + "/";
     const auto header = [&](const wchar_t* name) { return "==> " + npf::utf8Of(folder / name) + " <==\r\n"; };
     const auto line = [&](const wchar_t* name) {
@@ -87,10 +103,12 @@ TEST_F(WindowsTest, WildcardsAndLongPaths)
             {line(L"Zoë.npf"), line(L"жаба.npf"), line(L"Жук.npf"), line(L"😀.npf")}},
         {{L"show", (folder / L"?.npf").native()}, 0, {"characterName      Mireille Vasquez\r\n"}},
         {{L"show", (folder / L"*.xyz").native()}, 1, {npf::utf8Of(folder / L"*.xyz") + ": No such file."}},
-        {{L"set", (longFolder / L"a.npf").native(), L"cash=5"}, 0, {}},
-        {{L"show", (longFolder / L"*.npf").native()}, 0, {"cash               5\r\n"}}};
+        // Relative, drive-relative and rooted paths whose full form is long, run from the test's folder.
+        {{L"set", relative, L"cash=5"}, 0, {}}, {{L"show", driveRelative}, 0, {"cash               5\r\n"}},
+        {{L"set", rooted, L"cash=6"}, 0, {}},
+        {{L"show", relative.substr(0, relative.size() - 5) + L"*.npf"}, 0, {"cash               6\r\n"}}};
     for (const auto& [arguments, status, printed] : rows) {
-        EXPECT_EQ(runTool(arguments), status) << output;
+        EXPECT_EQ(runTool(arguments, directory), status) << output;
         std::size_t at = 0;
         for (const std::string& part : printed) {
             at = output.find(part, at);
@@ -102,6 +120,35 @@ TEST_F(WindowsTest, WildcardsAndLongPaths)
     for (auto level = longFolders.rbegin(); level != longFolders.rend(); ++level)
         EXPECT_TRUE(RemoveDirectoryW(systemPathOf(*level).c_str()));
 }
+
+// A path is resolved by Windows' rules before it gets the \\?\ form: from the
+// current folder, with trailing dots and spaces dropped from its last name
+// only. One that resolves short, or is in a device form, is left as it is.
+TEST_F(WindowsTest, LongPathsResolvedAsWindowsResolvesThem)
+{
+    const std::wstring d(250, L'd'), here = programs.native();
+    const std::vector<std::pair<std::wstring, std::wstring>> rows{
+        {d + L"\\x \\.\\y.\\..\\a.npf. ", L"\\\\?\\" + here + L"\\" + d + L"\\x \\a.npf"},
+        {L"x \\..\\a.npf", L"x \\..\\a.npf"}, {L"\\\\.\\pipe\\" + d, L"\\\\.\\pipe\\" + d}};
+    for (const auto& [path, system] : rows)
+        EXPECT_TRUE(systemPathOf(path).native() == system) << npf::utf8Of(systemPathOf(path));
+}
+
+#ifdef VEYRITH_LAUNCHER
+// Typed as "veyrith", veyrith.com answers for the windowed editor: the text on
+// the stream the editor wrote it to, as UTF-8 through a file, and the status.
+TEST_F(WindowsTest, LauncherPassesOnTheEditorsAnswers)
+{
+    const std::string usage = "Usage: veyrith [options] [FILE]\r\nTry --help for more.\r\n";
+    const std::vector<std::tuple<std::wstring, std::wstring, int, std::string>> rows{
+        {L"--version", L"2>NUL", 0, "veyrith " VEYRITH_VERSION "\r\n"},
+        {L"--Zoë", L"2>&1", 2, "Unknown option 'Zo\xC3\xAB'.\r\n" + usage}, {L"--Zoë", L"2>NUL", 2, ""}};
+    for (const auto& [argument, errors, status, printed] : rows) {
+        EXPECT_EQ(run(L"veyrith", {argument}, programs, errors), status);
+        EXPECT_EQ(output, printed);
+    }
+}
+#endif
 
 // A save refused (a file held without sharing, or read-only) says so and leaves every byte.
 TEST_F(WindowsTest, RefusedSavesLoseNothing)

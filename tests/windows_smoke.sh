@@ -2,7 +2,8 @@
 # The real veyrith.exe under Wine on an X server: its caption names the file
 # given; Ctrl+O opens the system's dialog, a window of the system's dialog
 # class owned by the editor; the system menu's last entry opens the about box;
-# closing the window ends the program.
+# closing the window ends the program. veyrith.com given a file returns while
+# the window it opened stays.
 #   tests/windows_smoke.sh VEYRITH_EXE SAMPLE WINE_PREFIX TOP_WINDOWS_EXE
 set -euo pipefail
 exe="$(realpath "$1")" sample="$2" prefix="$(realpath "$3")" lister="$(realpath "$4")"
@@ -87,5 +88,13 @@ closed() { ! xdotool search --name '^About Veyrith$' >/dev/null; }
 tries=50 retry closed || true
 xdotool windowactivate --sync "$main" key alt+F4 2>/dev/null
 wait "$editor" || fail "veyrith.exe ended with $?"
-echo "veyrith.exe showed \"$caption\", the Open dialog, its system menu's about box, and closed"
+
+# Typed as "veyrith FILE", veyrith.com opens the window and returns at once.
+/usr/lib/wine/wine64 "${exe%.exe}.com" "$windows_path" >/dev/null 2>&1 || fail "veyrith.com ended with $?"
+second="$(retry window '^Veyrith 2 by')" || fail "veyrith.com opened no editor window"
+xdotool windowactivate --sync "$second" key alt+F4 2>/dev/null
+gone() { ! xdotool search --name '^Veyrith 2 by' >/dev/null; }
+tries=50 retry gone || fail "the editor veyrith.com started did not close"
+echo "veyrith.exe showed \"$caption\", the Open dialog, its system menu's about box, and closed;"
+echo "veyrith.com returned while the window it opened stayed"
 INNER

@@ -41,6 +41,10 @@
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>EditorCommandLine</name>
@@ -497,11 +501,11 @@
     </message>
     <message>
         <source>Zero is taken only from a text that begins with 0.</source>
-        <translation>Null wird nur aus einem Text übernommen, der mit 0 beginnt.</translation>
+        <translation>Null wird nur angenommen, wenn der Text mit 0 beginnt.</translation>
     </message>
     <message>
         <source>It rounds to zero, which is taken only from a text that begins with 0.</source>
-        <translation>Sie wird zu null gerundet, und null wird nur aus einem Text übernommen, der mit 0 beginnt.</translation>
+        <translation>Sie wird zu null gerundet; null wird nur angenommen, wenn der Text mit 0 beginnt.</translation>
     </message>
     <message>
         <source>%1: %2 is stored as %3, the largest the file holds</source>

@@ -41,6 +41,10 @@
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>EditorCommandLine</name>
@@ -497,11 +501,11 @@
     </message>
     <message>
         <source>Zero is taken only from a text that begins with 0.</source>
-        <translation>El cero solo se acepta de un texto que empiece por 0.</translation>
+        <translation>El cero solo se acepta si el texto empieza por 0.</translation>
     </message>
     <message>
         <source>It rounds to zero, which is taken only from a text that begins with 0.</source>
-        <translation>Se redondea a cero, que solo se acepta de un texto que empiece por 0.</translation>
+        <translation>Se redondea a cero, que solo se acepta si el texto empieza por 0.</translation>
     </message>
     <message>
         <source>%1: %2 is stored as %3, the largest the file holds</source>

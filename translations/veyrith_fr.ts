@@ -41,6 +41,10 @@
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>EditorCommandLine</name>
@@ -497,11 +501,11 @@
     </message>
     <message>
         <source>Zero is taken only from a text that begins with 0.</source>
-        <translation>Zéro n&apos;est accepté que d&apos;un texte qui commence par 0.</translation>
+        <translation>Zéro n&apos;est accepté que si le texte commence par 0.</translation>
     </message>
     <message>
         <source>It rounds to zero, which is taken only from a text that begins with 0.</source>
-        <translation>Il s&apos;arrondit à zéro, qui n&apos;est accepté que d&apos;un texte qui commence par 0.</translation>
+        <translation>Il s&apos;arrondit à zéro, qui n&apos;est accepté que si le texte commence par 0.</translation>
     </message>
     <message>
         <source>%1: %2 is stored as %3, the largest the file holds</source>

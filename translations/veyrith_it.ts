@@ -41,6 +41,10 @@
         <source>All Files (*)</source>
         <translation>Tutti i file (*)</translation>
     </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
 </context>
 <context>
     <name>EditorCommandLine</name>
@@ -497,11 +501,11 @@
     </message>
     <message>
         <source>Zero is taken only from a text that begins with 0.</source>
-        <translation>Lo zero è accettato solo da un testo che inizia con 0.</translation>
+        <translation>Lo zero è accettato solo se il testo inizia con 0.</translation>
     </message>
     <message>
         <source>It rounds to zero, which is taken only from a text that begins with 0.</source>
-        <translation>Si arrotonda a zero, che è accettato solo da un testo che inizia con 0.</translation>
+        <translation>Si arrotonda a zero, che è accettato solo se il testo inizia con 0.</translation>
     </message>
     <message>
         <source>%1: %2 is stored as %3, the largest the file holds</source>

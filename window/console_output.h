@@ -1,6 +1,19 @@
 #pragma once
 
-// Lets the program's printed text reach the console it was started from.
-// A windowed Windows program has none of its own unless it attaches to its
-// parent's; elsewhere, and when the output is redirected, nothing changes.
-void attachParentConsole();
+class QString;
+
+// Where the editor's answers to its command line go: to whoever started it.
+// A windowed Windows program has no console of its own, and cmd does not wait
+// for it, so veyrith.com starts it with pipes and passes its text and status
+// on; elsewhere the text goes to the terminal as any program's does.
+enum class CommandLineText { answer, refusal };
+
+// Says the help, the version (an answer, on standard output) or why the
+// command line was refused (on standard error). On Windows: through the pipe
+// or file given, as UTF-8; else to the console the program was started from;
+// else, started from Explorer or a shortcut, in a message box.
+void tellCommandLineText(const QString& text, CommandLineText kind);
+
+// The editor goes on to its window: on Windows it lets go of standard streams
+// that are pipes, so that veyrith.com, which reads them, returns to its prompt.
+void releaseStandardPipes();

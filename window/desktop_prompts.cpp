@@ -71,9 +71,7 @@ void DesktopPrompts::showMessage(
 std::unique_ptr<QFileDialog> DesktopPrompts::createOpenDialog(QWidget* owner)
 {
     auto dialog = std::make_unique<OpenDialog>(owner);
-    // "*.*" would hide every file without a dot in its name here, so all files means "*".
-    dialog->setNameFilters({QCoreApplication::translate("DesktopPrompts", "NPF files (*.npf)"),
-        QCoreApplication::translate("DesktopPrompts", "All Files (*)")});
+    dialog->setNameFilters({QCoreApplication::translate("DesktopPrompts", "NPF files (*.npf)"), allFilesFilter()});
     dialog->setDefaultSuffix(QStringLiteral("npf"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     return dialog;

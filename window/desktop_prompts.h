@@ -24,5 +24,9 @@ public:
     static std::unique_ptr<QFileDialog> createOpenDialog(QWidget* owner);
 
 private:
+    // The Open dialog's second filter, which shows every file: written as the
+    // platform's own dialogs write it (desktop_prompts_windows.cpp, _unix.cpp).
+    static QString allFilesFilter();
+
     QWidget* owner;
 };

@@ -3,8 +3,6 @@
 #include "editor_command_line.h"
 #include "editor_language.h"
 
-#include <cstdio>
-
 int main(int argc, char** argv)
 {
     // Read without a display, so that --help and --version answer anywhere.
@@ -13,16 +11,15 @@ int main(int argc, char** argv)
         editor_language::useSystemLanguage(reader);
         return readEditorCommandLine(QCoreApplication::arguments());
     }();
-    if (command.action != EditorCommandLine::Action::Edit)
-        attachParentConsole();
     switch (command.action) {
     case EditorCommandLine::Action::Print:
-        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        tellCommandLineText(command.text, CommandLineText::answer);
         return 0;
     case EditorCommandLine::Action::Refuse:
-        std::fputs(command.text.toLocal8Bit().constData(), stderr);
+        tellCommandLineText(command.text, CommandLineText::refusal);
         return 2;
     case EditorCommandLine::Action::Edit:
+        releaseStandardPipes();
         break;
     }
     EditorApp app(argc, argv);

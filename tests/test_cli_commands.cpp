@@ -127,7 +127,6 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
 // nothing, a change that would alter another field or be written over.
 TEST_F(CliTest, SetNeverChangesAFieldItWasNotGiven)
 {
-    const auto cash = [](auto& r) { r.cash = 9; };
     // Empty texts where fields overlap, so a save's zeros are what the file has.
     auto small = awkwardCharacter();
     small.characterNameCopy = small.headFile = "";
@@ -141,19 +140,8 @@ TEST_F(CliTest, SetNeverChangesAFieldItWasNotGiven)
             {{"cash=9", "characterName=Zed"}, 2, {},
                 "characterNameCopy shares bytes with dexterity in a file of 796 bytes, so its new "
                 "value would not be kept; nothing was written.\n"},
-            {{"cash=9"}, 0, cash}},
+            {{"cash=9"}, 0, [](auto& r) { r.cash = 9; }}},
         small, 796);
-    // A name copy without a zero: in 850 bytes it reads as 32 bytes, mana's among them.
-    auto start = awkwardCharacter();
-    start.characterNameCopy = std::string(32, 'x');
-    start.bloodRating = start.blood = start.mana = start.carriedFloat768 = npf::FloatBits{0x41424344};
-    check(set,
-        {{{"mana=7"}, 2, {},
-             "mana shares bytes with characterNameCopy in a file of 850 bytes, so the change would alter "
-             "characterNameCopy; nothing was written.\n"},
-            {{"cash=9", "health=2"}, 0,
-                [&](auto& r) { cash(r), r.health = r.healthCopy = npf::FloatBits::fromValue(2); }}},
-        start, 850);
 }
 
 TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)

@@ -5,7 +5,6 @@
 #include "editor_dialog.h"
 #include "file_paths.h"
 #include "page_tab_ctrl.h"
-#include "recording_prompts.h"
 #include "test_fixtures.h"
 
 #include "editing/page_values.h"
@@ -23,6 +22,35 @@ using npf::CharacterRecord;
 using npf::FloatBits;
 
 namespace {
+
+// Stands in for every modal prompt, so no test waits on a modal loop: notes
+// what was shown or opened, answers Open with a scripted path, and hands a
+// dialog to meetDialog for a step to act on.
+struct RecordingPrompts : UserPrompts {
+    void showMessage(
+        Icon icon, const QString& caption, const QString& text, const QString& informative) override
+    {
+        static const char* const icons[] = {"stop", "information", "exclamation"};
+        log << QString("%1 | %2 | %3").arg(icons[int(icon)], caption, text)
+                + (informative.isEmpty() ? QString() : " | " + informative);
+    }
+    QString chooseFileToOpen() override { return fileToOpen; }
+    bool openUrl(const QUrl& url) override
+    {
+        log << "open " + url.toString();
+        return urlOpens;
+    }
+    void runDialog(QDialog& dialog) override
+    {
+        log << "dialog " + dialog.windowTitle();
+        meetDialog(dialog);
+    }
+
+    QStringList log;
+    QString fileToOpen;
+    bool urlOpens = true;
+    std::function<void(QDialog&)> meetDialog = [](QDialog&) {};
+};
 
 QByteArray bytesOf(const CharacterRecord& record)
 {

@@ -30,8 +30,6 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         // Back to a race and a model the lists do not know, as stored.
         {{"race=1", "race=7", "model=Serena", "model=mp_custom"}, 0},
         {{"actorFlags=0x80000001", "-bit 31", "+no feed", "+BIT 5"}, 0, [](auto& r) { r.actorFlags = 41; }},
-        {{"health=1234.570"}, 0,
-            [](auto& r) { r.health = r.healthCopy = npf::FloatBits::fromValue(1234.57F); }},
         // A real typed as show displays the stored value keeps its bits, as in the editor.
         {{"health=5", "health=1234.57", "mana=-inf"}, 0,
             [](auto& r) { r.healthCopy = r.health, r.manaCopy = r.mana; }},
@@ -54,7 +52,7 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
             "cash: Please enter an integer. Zero is taken only from a text that begins with 0.\n"},
         // Why a real is refused, after the editor's words.
         {{"mana=-0"}, 2, {}, zero}, {{"mana= .0e7"}, 2, {}, zero}, {{"mana=0.5e+39"}, 2, {}, beyond},
-        {{"mana=-1e39"}, 2, {}, beyond}, {{"mana=-e5"}, 2, {}, "mana: Please enter a number.\n"},
+        {{"mana=-e5"}, 2, {}, "mana: Please enter a number.\n"},
         {{"mana=-1D-50"}, 2, {},
             real + "It rounds to zero, which is taken only from a text that begins with 0.\n"},
         {{"mana=0x7fc0001"}, 2, {},

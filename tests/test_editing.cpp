@@ -59,11 +59,8 @@ constexpr std::nullopt_t none = std::nullopt;
 // counts only when the text starts with '0'; only the first 31 characters count.
 TEST(TextConversions, ParseIntegerAndReal)
 {
-    const struct {
-        std::string_view text;
-        std::optional<std::int32_t> integer;
-        std::optional<float> real;
-    } rows[] = {{" \t-17 \t", -17, -17.0F}, {"+007", 7, 7.0F}, {" 000 ", 0, 0.0F}, {"0.0", none, 0.0F},
+    const std::tuple<std::string_view, std::optional<std::int32_t>, std::optional<float>> rows[] = {
+        {" \t-17 \t", -17, -17.0F}, {"+007", 7, 7.0F}, {" 000 ", 0, 0.0F}, {"0.0", none, 0.0F},
         {"0.1e-60", none, 0.0F}, {"-0", none, none}, {".0", none, none}, {"", none, none},
         {"2147483648", highest, 2147483648.0F}, {"-2147483649", lowest, -2147483649.0F}, {"1 2", none, none},
         {"12\n", none, none}, {"1\0"sv, none, none}, {"inf", none, none}, {".5", none, 0.5F},
@@ -77,9 +74,9 @@ TEST(TextConversions, ParseIntegerAndReal)
         {"                             12x", 12, 12.0F}, {"                            12x", none, none},
         {"1234567890123456789012345678901x", highest, 1234567890123456789012345678901.0F},
         {"                           1.25x", none, 1.25F}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(parseInteger(row.text), row.integer) << '"' << row.text << '"';
-        EXPECT_EQ(parseReal(row.text), row.real) << '"' << row.text << '"';
+    for (const auto& [text, integer, real] : rows) {
+        EXPECT_EQ(parseInteger(text), integer) << '"' << text << '"';
+        EXPECT_EQ(parseReal(text), real) << '"' << text << '"';
     }
 }
 

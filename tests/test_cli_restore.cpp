@@ -111,6 +111,7 @@ TEST_F(RestoreTest, AnythingWrongInTheSnapshotWritesNothingAndSaysWhere)
             "The snapshot begins with a UTF-16 byte-order mark but is not valid"},
         {utf16Of("{\"file\": \"\xF0\x9F\x98\x80\"}", true).erase(24, 2), "The snapshot begins with a UTF-16"},
         {utf16Of(snapshot, true).insert(2, "\xDC\x00"), "The snapshot begins with a UTF-16 byte-order mark"},
+        {utf16Of("{\"\xF0\x9F\x98\x80\": 1}", false), "\xF0\x9F\x98\x80: not a key of a snapshot.\n"},
         {"{\"faith\": 1e400}", "faith: holds a number too large to read.\n"},
         {edited("soakSun", nullptr), "soakSun: missing from the snapshot.\n"},
         {edited("cashBits", "0x00000001"), "cashBits: not a key of a snapshot.\n"},

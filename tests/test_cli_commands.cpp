@@ -30,8 +30,6 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
         // Back to a race and a model the lists do not know, as stored.
         {{"race=1", "race=7", "model=Serena", "model=mp_custom"}, 0},
         {{"actorFlags=0x80000001", "-bit 31", "+no feed", "+BIT 5"}, 0, [](auto& r) { r.actorFlags = 41; }},
-        {{"health=1234.570"}, 0,
-            [](auto& r) { r.health = r.healthCopy = npf::FloatBits::fromValue(1234.57F); }},
         // A real typed as show displays the stored value keeps its bits, as in the editor.
         {{"health=5", "health=1234.57", "mana=-inf"}, 0,
             [](auto& r) { r.healthCopy = r.health, r.manaCopy = r.mana; }},
@@ -54,7 +52,7 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
             "cash: Please enter an integer. Zero is taken only from a text that begins with 0.\n"},
         // Why a real is refused, after the editor's words.
         {{"mana=-0"}, 2, {}, zero}, {{"mana= .0e7"}, 2, {}, zero}, {{"mana=0.5e+39"}, 2, {}, beyond},
-        {{"mana=-1e39"}, 2, {}, beyond}, {{"mana=-e5"}, 2, {}, "mana: Please enter a number.\n"},
+        {{"mana=-e5"}, 2, {}, "mana: Please enter a number.\n"},
         {{"mana=-1D-50"}, 2, {},
             real + "It rounds to zero, which is taken only from a text that begins with 0.\n"},
         {{"mana=0x7fc0001"}, 2, {},
@@ -127,7 +125,6 @@ TEST_F(CliTest, SetChangesTheNamedFieldsAndTheirPartnersOrNothingAndTakesBackWha
 // nothing, a change that would alter another field or be written over.
 TEST_F(CliTest, SetNeverChangesAFieldItWasNotGiven)
 {
-    const auto cash = [](auto& r) { r.cash = 9; };
     // Empty texts where fields overlap, so a save's zeros are what the file has.
     auto small = awkwardCharacter();
     small.characterNameCopy = small.headFile = "";
@@ -141,19 +138,8 @@ TEST_F(CliTest, SetNeverChangesAFieldItWasNotGiven)
             {{"cash=9", "characterName=Zed"}, 2, {},
                 "characterNameCopy shares bytes with dexterity in a file of 796 bytes, so its new "
                 "value would not be kept; nothing was written.\n"},
-            {{"cash=9"}, 0, cash}},
+            {{"cash=9"}, 0, [](auto& r) { r.cash = 9; }}},
         small, 796);
-    // A name copy without a zero: in 850 bytes it reads as 32 bytes, mana's among them.
-    auto start = awkwardCharacter();
-    start.characterNameCopy = std::string(32, 'x');
-    start.bloodRating = start.blood = start.mana = start.carriedFloat768 = npf::FloatBits{0x41424344};
-    check(set,
-        {{{"mana=7"}, 2, {},
-             "mana shares bytes with characterNameCopy in a file of 850 bytes, so the change would alter "
-             "characterNameCopy; nothing was written.\n"},
-            {{"cash=9", "health=2"}, 0,
-                [&](auto& r) { cash(r), r.health = r.healthCopy = npf::FloatBits::fromValue(2); }}},
-        start, 850);
 }
 
 TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
@@ -180,7 +166,6 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
                   "field.\n"},
         {{"diff", "nothing.npf", bad}, 2, {},
             "nothing.npf: No such file.\n" + bad + ": File is not a valid NPF file.\n"},
-        {{"show", directory.string()}, 1, {}, directory.string() + ": It is a folder.\n"},
 #ifndef _WIN32
         {{"show", "/dev/null"}, 1, {}, "/dev/null: Not a regular file (a device or a pipe, for instance).\n"},
         {{"show", "/proc/self/mem"}, 1, {},
@@ -204,14 +189,11 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
 TEST(FieldNamesTest, NoTwoDifferOnlyInLetterCase)
 {
     std::vector<std::string_view> names;
-    for (const auto& field : cli::settableFields())
-        names.push_back(field.name);
-    for (const auto& field : npf::npfFields)
-        names.push_back(field.name);
-    for (const auto a : names) {
+    std::ranges::transform(cli::settableFields(), std::back_inserter(names), &cli::SettableField::name);
+    std::ranges::transform(npf::npfFields, std::back_inserter(names), &npf::FieldLayout::name);
+    for (const auto a : names)
         for (const auto b : names)
             EXPECT_TRUE(a == b || !editing::equalIgnoringCase(a, b)) << a << " and " << b;
-    }
 }
 
 } // namespace

@@ -1,14 +1,16 @@
-// The editing library: model table, typed-text conversions, Windows-1252, page values.
+// The editing library: model table, typed-text conversions, Windows-1252, page values and the save.
+#include "npf_test_support.h"
 
 #include "editing/cp1252.h"
 #include "editing/model_table.h"
 #include "editing/page_values.h"
 #include "editing/text_conversions.h"
+#include "npf/npf_layout.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <tuple>
 #include <utility>
 
@@ -57,11 +59,8 @@ constexpr std::nullopt_t none = std::nullopt;
 // counts only when the text starts with '0'; only the first 31 characters count.
 TEST(TextConversions, ParseIntegerAndReal)
 {
-    const struct {
-        std::string_view text;
-        std::optional<std::int32_t> integer;
-        std::optional<float> real;
-    } rows[] = {{" \t-17 \t", -17, -17.0F}, {"+007", 7, 7.0F}, {" 000 ", 0, 0.0F}, {"0.0", none, 0.0F},
+    const std::tuple<std::string_view, std::optional<std::int32_t>, std::optional<float>> rows[] = {
+        {" \t-17 \t", -17, -17.0F}, {"+007", 7, 7.0F}, {" 000 ", 0, 0.0F}, {"0.0", none, 0.0F},
         {"0.1e-60", none, 0.0F}, {"-0", none, none}, {".0", none, none}, {"", none, none},
         {"2147483648", highest, 2147483648.0F}, {"-2147483649", lowest, -2147483649.0F}, {"1 2", none, none},
         {"12\n", none, none}, {"1\0"sv, none, none}, {"inf", none, none}, {".5", none, 0.5F},
@@ -75,9 +74,9 @@ TEST(TextConversions, ParseIntegerAndReal)
         {"                             12x", 12, 12.0F}, {"                            12x", none, none},
         {"1234567890123456789012345678901x", highest, 1234567890123456789012345678901.0F},
         {"                           1.25x", none, 1.25F}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(parseInteger(row.text), row.integer) << '"' << row.text << '"';
-        EXPECT_EQ(parseReal(row.text), row.real) << '"' << row.text << '"';
+    for (const auto& [text, integer, real] : rows) {
+        EXPECT_EQ(parseInteger(text), integer) << '"' << text << '"';
+        EXPECT_EQ(parseReal(text), real) << '"' << text << '"';
     }
 }
 
@@ -132,6 +131,85 @@ TEST(Cp1252, Conversions)
         {"\x8A\x8C\x8E\x9F\x9A\xFF", "\x9A\x9C\x9E\xFF\x9A\xFF"}};
     for (const auto& [clan, key] : clanKeys)
         EXPECT_EQ(clanKeyOf(clan), key) << clan;
+}
+
+// The record a save must produce, from the rules rather than the store code:
+// a shown value goes to its field and to the field named with "Copy" after it.
+CharacterRecord expectedAfterSave(CharacterRecord r, const editing::PageValues& v)
+{
+    const auto store = [&r]<class T>(std::string_view name, const T& value) {
+        for (const auto& field : npf::npfFields)
+            if (field.name == name || field.name == std::string(name) + "Copy")
+                r.*std::get<T CharacterRecord::*>(field.member) = value;
+    };
+    store("characterName", v.characterName);
+    store("clanName", v.clanName);
+    r.clanKey = editing::clanKeyOf(v.clanName);
+    if (v.raceChoice >= 0 && v.raceChoice <= 4)
+        r.race = v.raceChoice;
+    if (v.modelChoice >= 0 && v.modelChoice < editing::ModelTable::rowCount) {
+        const auto& row = editing::ModelTable::rows()[std::size_t(v.modelChoice)];
+        std::tie(r.modelId, r.bodyFile, r.headFile, r.shortCode, r.soundSet)
+            = std::tie(row.modelId, row.bodyFile, row.headFile, row.shortCode, row.soundSet);
+    }
+    store("actorFlags", static_cast<std::int32_t>(v.actorFlags));
+    for (const auto& number : editing::shownIntegers)
+        store(number.name, v.*number.value);
+    for (const auto& number : editing::shownReals)
+        store(number.name, v.*number.value);
+    return r;
+}
+
+// For random files and random edits through the editing logic, a save writes
+// exactly what the edited values and their partners own, and nothing else.
+using SaveProperty = NpfFileTest;
+
+TEST_F(SaveProperty, SaveWritesExactlyTheFieldsTheEditOwns)
+{
+    for (std::uint32_t seed = 0; seed < 400; ++seed) {
+        std::mt19937 random(seed);
+        // A third short enough for end fields to overlap fixed ones; the first at that range's edges.
+        const std::size_t size = seed < 3 ? std::array{796U, 905U, 906U}[seed]
+            : random() % 3 == 0           ? 796 + random() % 110
+                                          : 796 + random() % 3205;
+        SCOPED_TRACE("seed " + std::to_string(seed) + ", " + std::to_string(size) + " bytes");
+        // Any field bytes, with zeros ending texts early; sometimes a race and model the lists know.
+        CharacterRecord known;
+        known.race = static_cast<std::int32_t>(random() % 5);
+        known.modelId = editing::ModelTable::rows()[random() % editing::ModelTable::rowCount].modelId;
+        auto original = npftools::buildNpfBytes(known, size, seed);
+        for (const npf::FieldLayout& field : npf::npfFields)
+            if ((field.name != "race" && field.name != "modelId") || random() % 2)
+                for (auto i = *field.offsetIn(size); i < *field.offsetIn(size) + field.width(); ++i)
+                    original[i] = random() % 8 ? static_cast<char>(random()) : '\0';
+        npf::NpfDocument document;
+        document.setPath(writeNpf(original));
+        ASSERT_TRUE(document.readFile());
+        // Some shown values changed, choices out of range too; new texts are
+        // other fields' texts, which hold no zero byte, like an edit box.
+        editing::PageValues v = editing::pageValuesOf(document.record);
+        const auto maybe = [&random](auto& value, auto changed) {
+            if (random() % 5 < 2)
+                value = changed;
+        };
+        maybe(v.characterName, document.record.bodyFile);
+        maybe(v.clanName, document.record.soundSet);
+        maybe(v.raceChoice, static_cast<int>(random() % 8) - 1);
+        maybe(v.modelChoice, static_cast<int>(random() % (editing::ModelTable::rowCount + 3)) - 1);
+        maybe(v.actorFlags, static_cast<editing::ActorFlags>(random()));
+        for (const auto& number : editing::shownIntegers)
+            maybe(v.*number.value, static_cast<std::int32_t>(random()));
+        for (const auto& number : editing::shownReals)
+            maybe(v.*number.value, npf::FloatBits{static_cast<std::uint32_t>(random())});
+        const CharacterRecord expected = expectedAfterSave(document.record, v);
+        editing::storePageValues(v, document.record);
+        ASSERT_TRUE(document.saveFile());
+        // The same seed: no byte outside the fields may change, nor the size.
+        const auto saved = npftools::readFileBytes(document.path()),
+                   wanted = npftools::buildNpfBytes(expected, size, seed);
+        EXPECT_TRUE(saved == wanted) << "the first byte that differs is byte "
+                                     << std::ranges::mismatch(saved, wanted).in1 - saved.begin();
+    }
 }
 
 } // namespace

@@ -58,30 +58,25 @@ void CheckHeaderAndRead(benchmark::State& state)
 }
 
 // The system's calls, with the writes counted and the flush left out on request.
-class CountingFile final : public npf::FileAccess {
+class CountingFile final : public npftools::ForwardingFile {
 public:
     explicit CountingFile(bool flushing)
         : flushing(flushing)
     {
     }
-    npf::FileFault open(const std::filesystem::path& path) override { return file.open(path); }
-    std::optional<std::uint64_t> size() override { return file.size(); }
-    npf::Transfer readAt(std::uint64_t offset, std::span<char> into) override
-    {
-        return file.readAt(offset, into);
-    }
     npf::Transfer writeAt(std::uint64_t offset, std::span<const char> bytes) override
     {
         ++writes;
-        return file.writeAt(offset, bytes);
+        return ForwardingFile::writeAt(offset, bytes);
     }
-    npf::Transfer::Status flush() override { return flushing ? file.flush() : npf::Transfer::Status::done; }
-    void close() override { file.close(); }
+    npf::Transfer::Status flush() override
+    {
+        return flushing ? ForwardingFile::flush() : npf::Transfer::Status::done;
+    }
 
     std::int64_t writes = 0;
 
 private:
-    npf::SystemFile file;
     bool flushing;
 };
 

@@ -163,7 +163,7 @@ TEST_F(NpfDocumentTest, HeaderSizeReadAndTheSaveLookingAgain)
 // The system's own calls, except the failing-th write or flush (counted from
 // 1), which answers as a failing disk, a busy system or a signal would.
 // Notes which call was which.
-class FailingFile : public FileAccess {
+class FailingFile : public ForwardingFile {
 public:
     enum class Failure { error, shortWrite, interruption };
     enum class Call { write, flush };
@@ -173,33 +173,28 @@ public:
         , failure(failure)
     {
     }
-    FileFault open(const std::filesystem::path& path) override { return file.open(path); }
-    std::optional<std::uint64_t> size() override { return file.size(); }
-    Transfer readAt(std::uint64_t offset, std::span<char> into) override { return file.readAt(offset, into); }
     Transfer writeAt(std::uint64_t offset, std::span<const char> bytes) override
     {
         calls.push_back(Call::write);
         if (calls.size() != failing)
-            return file.writeAt(offset, bytes);
+            return ForwardingFile::writeAt(offset, bytes);
         if (failure == Failure::interruption)
             return {Transfer::Status::interrupted};
         // Half the bytes reach the file; then a failing disk answers an error.
-        const Transfer half = file.writeAt(offset, bytes.first((bytes.size() + 1) / 2));
+        const Transfer half = ForwardingFile::writeAt(offset, bytes.first((bytes.size() + 1) / 2));
         return failure == Failure::shortWrite ? half : Transfer{};
     }
     Transfer::Status flush() override
     {
         calls.push_back(Call::flush);
         if (calls.size() != failing)
-            return file.flush();
+            return ForwardingFile::flush();
         return failure == Failure::interruption ? Transfer::Status::interrupted : Transfer::Status::failed;
     }
-    void close() override { file.close(); }
 
     std::vector<Call> calls;
 
 private:
-    SystemFile file;
     std::size_t failing;
     Failure failure;
 };

@@ -36,6 +36,26 @@ public:
     std::string bytes;
 };
 
+// The system's own calls, for a subclass to count or fail some of them.
+class ForwardingFile : public npf::FileAccess {
+public:
+    npf::FileFault open(const std::filesystem::path& path) override { return file.open(path); }
+    std::optional<std::uint64_t> size() override { return file.size(); }
+    npf::Transfer readAt(std::uint64_t offset, std::span<char> into) override
+    {
+        return file.readAt(offset, into);
+    }
+    npf::Transfer writeAt(std::uint64_t offset, std::span<const char> bytes) override
+    {
+        return file.writeAt(offset, bytes);
+    }
+    npf::Transfer::Status flush() override { return file.flush(); }
+    void close() override { file.close(); }
+
+private:
+    npf::SystemFile file;
+};
+
 bool writeFileBytes(const std::filesystem::path& path, const std::vector<char>& bytes);
 std::vector<char> readFileBytes(const std::filesystem::path& path);
 

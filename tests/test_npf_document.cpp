@@ -7,7 +7,6 @@
 #endif
 
 #include <optional>
-#include <sstream>
 #include <tuple>
 
 namespace {
@@ -60,40 +59,6 @@ std::vector<char> sampleFile(
     auto bytes = buildNpfBytes(record, size, 3);
     std::copy(head.begin(), head.end(), bytes.begin());
     return bytes;
-}
-
-// A read takes the fixed fields (8 to 796) and the end fields (end-110 to
-// end-34), one read each and nothing else, whatever the size; one read where
-// they overlap.
-TEST(NpfLayout, AReadTakesTwoRegionsOrOneWhereTheyMeet)
-{
-    // A file of zeros that notes where each read began and how much it asked for.
-    struct RecordingFile : std::streambuf {
-        pos_type seekoff(off_type offset, std::ios::seekdir from, std::ios::openmode) override
-        {
-            return at = (from == std::ios::beg ? 0 : from == std::ios::end ? size : at) + offset;
-        }
-        pos_type seekpos(pos_type to, std::ios::openmode) override { return at = to; }
-        std::streamsize xsgetn(char* out, std::streamsize count) override
-        {
-            reads.emplace_back(at, count);
-            std::fill_n(out, count, '\0');
-            at += count;
-            return count;
-        }
-        std::uint64_t size = 0, at = 0;
-        std::vector<std::pair<std::uint64_t, std::streamsize>> reads;
-    };
-    for (const std::uint64_t size : {std::uint64_t{796}, std::uint64_t{1} << 40}) {
-        RecordingFile file;
-        file.size = size;
-        std::istream stream(&file);
-        CharacterRecord read;
-        EXPECT_TRUE(readFields(stream, read));
-        std::vector<std::pair<std::uint64_t, std::streamsize>> expected{{8, 788}, {size - 110, 76}};
-        expected.resize(size == 796 ? 1 : 2);
-        EXPECT_EQ(file.reads, expected) << size;
-    }
 }
 
 class NpfDocumentTest : public NpfFileTest { };

@@ -1,24 +1,8 @@
 #include "utf16_text.h"
 
+#include "editing/cp1252.h"
+
 namespace cli {
-
-namespace {
-
-void appendUtf8(std::string& out, char32_t codePoint)
-{
-    const auto put = [&out](char32_t bits) { out += static_cast<char>(bits); };
-    if (codePoint < 0x80) {
-        put(codePoint);
-        return;
-    }
-    const int continuations = codePoint < 0x800 ? 1 : codePoint < 0x10000 ? 2 : 3;
-    constexpr char32_t leads[] = {0xC0, 0xE0, 0xF0};
-    put(leads[continuations - 1] | codePoint >> (6 * continuations));
-    for (int shift = 6 * (continuations - 1); shift >= 0; shift -= 6)
-        put(0x80 | ((codePoint >> shift) & 0x3F));
-}
-
-} // namespace
 
 std::optional<std::string> utf8OfMarkedText(std::string_view bytes)
 {
@@ -46,7 +30,7 @@ std::optional<std::string> utf8OfMarkedText(std::string_view bytes)
             codePoint = 0x10000 + ((codePoint - 0xD800) << 10) + (low - 0xDC00);
             i += 2;
         }
-        appendUtf8(utf8, codePoint);
+        editing::appendUtf8(utf8, codePoint);
     }
     return utf8;
 }

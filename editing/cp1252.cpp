@@ -51,22 +51,6 @@ bool isInHighControlRange(char32_t value)
     return value >= highControlFirst && value <= highControlLast;
 }
 
-void appendUtf8(std::string& out, char32_t codePoint)
-{
-    const auto put = [&out](char32_t bits) { out += static_cast<char>(bits); };
-    if (codePoint < 0x80) {
-        put(codePoint);
-    } else if (codePoint < 0x800) {
-        put(0xC0 | (codePoint >> 6));
-        put(0x80 | (codePoint & 0x3F));
-    } else {
-        // Every Windows-1252 character lies in the Basic Multilingual Plane.
-        put(0xE0 | (codePoint >> 12));
-        put(0x80 | ((codePoint >> 6) & 0x3F));
-        put(0x80 | (codePoint & 0x3F));
-    }
-}
-
 // Decodes one strict UTF-8 sequence (no overlongs, surrogates or values past
 // U+10FFFF) from the front of text and consumes it.
 std::optional<char32_t> takeUtf8(std::string_view& text)
@@ -128,6 +112,20 @@ unsigned char lowerCaseByte(unsigned char byte)
 }
 
 } // namespace
+
+void appendUtf8(std::string& out, char32_t codePoint)
+{
+    const auto put = [&out](char32_t bits) { out += static_cast<char>(bits); };
+    if (codePoint < 0x80) {
+        put(codePoint);
+        return;
+    }
+    const int continuations = codePoint < 0x800 ? 1 : codePoint < 0x10000 ? 2 : 3;
+    constexpr char32_t leads[] = {0xC0, 0xE0, 0xF0};
+    put(leads[continuations - 1] | codePoint >> (6 * continuations));
+    for (int shift = 6 * (continuations - 1); shift >= 0; shift -= 6)
+        put(0x80 | ((codePoint >> shift) & 0x3F));
+}
 
 char32_t unicodeOfByte(unsigned char byte)
 {

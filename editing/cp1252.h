@@ -12,6 +12,9 @@ namespace editing {
 char32_t unicodeOfByte(unsigned char byte);
 std::optional<unsigned char> byteOfUnicode(char32_t codePoint);
 
+// Appends a code point up to U+10FFFF (not a surrogate) as UTF-8.
+void appendUtf8(std::string& out, char32_t codePoint);
+
 std::string utf8FromBytes(std::string_view bytes);
 // nullopt on invalid UTF-8 or on a character Windows-1252 cannot hold.
 std::optional<std::string> bytesFromUtf8(std::string_view utf8);

@@ -113,10 +113,6 @@ TEST(TextConversions, RealsShownAndReadBack)
 // that number. Clan keys drop spaces and lower the code page's letters.
 TEST(Cp1252, Conversions)
 {
-    std::string allBytes;
-    for (int byte = 0; byte < 256; ++byte)
-        allBytes += static_cast<char>(byte);
-    EXPECT_EQ(bytesFromUtf8(utf8FromBytes(allBytes)), allBytes);
     const std::pair<std::string_view, std::string_view> known[]
         = {{"\x80", "\xE2\x82\xAC"}, {"\x81", "\xC2\x81"}, {"\x8A", "\xC5\xA0"}, {"\x9D", "\xC2\x9D"},
             {"\x9F", "\xC5\xB8"}, {"\xE9", "\xC3\xA9"}, {"A", "A"}};

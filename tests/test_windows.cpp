@@ -42,22 +42,15 @@ protected:
     std::string output;
 };
 
-// Names in several scripts reach the document through UTF-8 paths, as the tool's
-// do; the tool takes them on its command line, prints UTF-8, stores Windows-1252.
+// The tool takes names in several scripts on its command line, reaches the files
+// through UTF-8 paths, prints UTF-8 and stores Windows-1252.
 TEST_F(WindowsTest, NamesOutsideTheCodePage)
 {
     const auto folder = directory / L"Zoë-Жук-世界-😀";
     std::filesystem::create_directories(folder);
     const auto original = buildNpfBytes(sampleCharacter(), 1000);
-    for (const wchar_t* name : {L"é.npf", L"Жук.npf", L"世界.npf", L"😀.npf"}) {
-        ASSERT_TRUE(npftools::writeFileBytes(folder / name, original));
-        NpfDocument document;
-        document.setPath(npf::pathFromUtf8(npf::utf8Of(folder / name)));
-        EXPECT_TRUE(document.checkHeader() && document.readFile() && document.saveFile()) << name;
-        EXPECT_EQ(document.record, sampleCharacter());
-        EXPECT_EQ(readFileBytes(folder / name), original);
-    }
     const auto a = folder / L"Жук.npf", b = folder / L"😀.npf", missing = folder / L"世界-missing.npf";
+    ASSERT_TRUE(npftools::writeFileBytes(a, original) && npftools::writeFileBytes(b, original));
     const std::vector<std::tuple<std::vector<std::wstring>, int, std::string>> rows{{{L"diff", a, b}, 0, ""},
         {{L"set", a, L"characterName=Zoë"}, 0, ""}, {{L"show", a}, 0, "characterName      Zo\xC3\xAB\r\n"},
         {{L"diff", a, b}, 1, "characterName: \"Zo\xC3\xAB\" -> \"Mireille Vasquez\"\r\n"},

@@ -1,10 +1,7 @@
 // veyrith-npf's commands in process: what they print, the bytes set changes, what they refuse.
 #include "cli_test_support.h"
 
-#include "cli/changes.h"
 #include "cli/messages.h"
-
-#include "editing/text_conversions.h"
 
 #include <nlohmann/json.hpp>
 
@@ -183,17 +180,6 @@ TEST_F(CliTest, ShowAndDiffPrintTheFieldsAndEveryFailureSaysWhy)
     check(lockedSet,
         {{{"health=1"}, 1, {},
             file() + ": File could not be saved. Permission denied; the file may be read-only.\n"}});
-}
-
-// set takes a field's name in any letter case, so no two names it knows may differ only by it.
-TEST(FieldNamesTest, NoTwoDifferOnlyInLetterCase)
-{
-    std::vector<std::string_view> names;
-    std::ranges::transform(cli::settableFields(), std::back_inserter(names), &cli::SettableField::name);
-    std::ranges::transform(npf::npfFields, std::back_inserter(names), &npf::FieldLayout::name);
-    for (const auto a : names)
-        for (const auto b : names)
-            EXPECT_TRUE(a == b || !editing::equalIgnoringCase(a, b)) << a << " and " << b;
 }
 
 } // namespace

@@ -204,12 +204,13 @@ void EditorDialog::onAppExit()
 
 void EditorDialog::onHelpCommand()
 {
-    if (prompts->openUrl(guideUrl()))
+    const QUrl guide = guideUrl();
+    if (prompts->openUrl(guide))
         return;
     // No handler for the page (none installed, or none the system could reach).
     prompts->showMessage(UserPrompts::Icon::Stop, translatedText(messages::appCaption),
         tr("The user guide could not be opened."),
-        tr("Open this file in a web browser:\n%1").arg(QDir::toNativeSeparators(guideUrl().toLocalFile())));
+        tr("Open this file in a web browser:\n%1").arg(QDir::toNativeSeparators(guide.toLocalFile())));
 }
 
 void EditorDialog::onAppAbout()

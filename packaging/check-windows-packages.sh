@@ -54,8 +54,8 @@ done
 for program in veyrith.exe veyrith-npf.exe; do
     resources="$(x86_64-w64-mingw32-windres -i "$top/$program" -O rc)" || fail "zip: windres could not read $program"
     grep -qF "VALUE \"FileVersion\", \"$version\"" <<<"$resources" || fail "zip: $program carries no version $version"
+    [[ $program != veyrith.exe ]] || grep -q 'Type: group icon' <<<"$resources" || fail "zip: veyrith.exe has no icon"
 done
-grep -q 'Type: group icon' <<<"$(x86_64-w64-mingw32-windres -i "$top/veyrith.exe" -O rc)" || fail "zip: veyrith.exe has no icon"
 help="$(wine "$build/wine-prefix" "$top/veyrith-npf.exe" --help)"
 grep -q '^Usage:' <<<"$help" || fail "zip: veyrith-npf.exe --help printed: $help"
 launched="$(wine "$build/wine-prefix" "$top/veyrith.com" --version)"
